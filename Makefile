@@ -1,0 +1,47 @@
+# Top-level commands; each installs what is missing first (as root).
+.PHONY: all deps build build-native build-win32 test demo bench fuzz clean
+
+SAMPLE := examples/sample.cpp
+SAMPLE_LINE := 61
+FUZZ_SECONDS := 60
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+build: build-native build-win32
+
+build-native: deps
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native
+
+build-win32: deps
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32
+
+test: build
+	@tools/run-tests.sh
+
+demo: deps
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native --target veldo-list
+	@echo "Functions of $(SAMPLE), cursor at line $(SAMPLE_LINE) ('>' marks the one selected):"
+	@build/native/bin/veldo-list $(SAMPLE) $(SAMPLE_LINE)
+
+bench: deps
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native-release --target veldo-list
+	@tools/bench/bench.sh
+
+fuzz: deps
+	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELDO_FUZZ=ON >/dev/null
+	@cmake --build build/fuzz --target scan_fuzzer
+	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
+	@cp -n examples/*.cpp tests/fuzz/regressions/* build/fuzz/corpus/ 2>/dev/null || true
+	build/fuzz/bin/scan_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus
+
+clean:
+	rm -rf build

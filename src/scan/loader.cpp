@@ -1,0 +1,145 @@
+#include "scan/loader.h"
+
+#include "heapward/heapward.h"
+#include "scan/details.h"
+#include "scan/scanner.h"
+#include "scan/text_reader.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace veldo {
+namespace {
+
+std::string LoadTimeText(int64_t elapsedMs) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Load time %.2f Sec.", static_cast<double>(elapsedMs) * 0.001);
+    return text;
+}
+
+// Resizes the entry array to capacity elements; false when the size does not
+// fit the allocator's 32-bit sizes or memory is short (the array is then as
+// it was). Elements gained are cleared, so no stale text is ever taken for a
+// live one.
+bool ResizeEntries(FunctionTable &table, int32_t oldCapacity, int32_t capacity) {
+    constexpr int64_t kMaxBytes = std::numeric_limits<int32_t>::max();
+    const int64_t bytes = int64_t{capacity} * static_cast<int64_t>(sizeof(FunctionEntry));
+    if (capacity < 0 || bytes > kMaxBytes)
+        return false;
+    void *resized = heapward_realloc(table.Entries, static_cast<int32_t>(bytes), __FILE__, __LINE__);
+    if (!resized)
+        return false;
+    table.Entries = static_cast<FunctionEntry *>(resized);
+    for (int32_t i = oldCapacity; i < capacity; ++i)
+        table.Entries[i] = FunctionEntry{};
+    return true;
+}
+
+void ReleaseTexts(FunctionTable &table, int32_t first, int32_t end) {
+    for (int32_t i = first; i < end; ++i) {
+        if (table.Entries[i].Text) {
+            heapward_free(table.Entries[i].Text, __FILE__, __LINE__);
+            table.Entries[i].Text = nullptr;
+        }
+    }
+}
+
+// Reads the file into the table. Stops at the end of the file, at a read
+// error, or when memory runs short; what was read stays.
+void ReadEntries(FunctionTable &table, TextReader &reader, ScanView &view, Clock &clock, int64_t t0) {
+    // The array is cut back to the previous load's length, so one long file
+    // does not pin its array for good; past Count the array holds no texts.
+    const int32_t previousCount = table.Count;
+    if (!ResizeEntries(table, table.Capacity, previousCount))
+        return;
+    table.Capacity = previousCount;
+    table.Count = 0;
+
+    int64_t lastReport = t0;
+    char line[kMaxLineChars + 1];
+    for (;;) {
+        const size_t read = reader.ReadLine(line, kMaxLineChars);
+        if (read == 0)
+            break;
+        line[read] = '\0';
+        const int32_t count = table.Count + 1;
+        if (count > table.Capacity) {
+            const int64_t grown = int64_t{table.Capacity} + count + 20000;
+            if (grown > std::numeric_limits<int32_t>::max() ||
+                !ResizeEntries(table, table.Capacity, static_cast<int32_t>(grown)))
+                break;
+            table.Capacity = static_cast<int32_t>(grown);
+        }
+        FunctionEntry &entry = table.Entries[count - 1];
+        table.Current = &entry;
+        // The text ends at its first NUL byte, as any zero-terminated text does.
+        const size_t n = std::strlen(line) + 1;
+        void *text = count > previousCount
+                         ? heapward_malloc(static_cast<int32_t>(n), __FILE__, __LINE__)
+                         : heapward_realloc(entry.Text, static_cast<int32_t>(n), __FILE__, __LINE__);
+        if (!text)
+            break;
+        std::memcpy(text, line, n);
+        entry.Text = static_cast<char *>(text);
+        entry.IsFunction = 0;
+        table.Count = count;
+
+        const int64_t now = clock.Milliseconds();
+        if (now - lastReport > 1000) {
+            lastReport = now;
+            view.SetPanelText(kPanelStatus, "Status : Loading file (" + std::to_string(count) + ")");
+            view.SetPanelText(kPanelLoadTime, LoadTimeText(now - t0));
+            view.RepaintStatusBar();
+        }
+    }
+    // The previous load's texts beyond this one's lines would never be
+    // reused nor released.
+    ReleaseTexts(table, table.Count, std::min(table.Capacity, previousCount));
+}
+
+} // namespace
+
+LoadResult LoadAndScan(FunctionTable &table, const std::string &sourceFileName, int32_t cursorLine,
+                       ScanView &view, Clock &clock) {
+    if (table.SelectionOrigin == kMouseSelecting)
+        return LoadResult::Skipped;
+
+    const int64_t t0 = clock.Milliseconds();
+    ListItems &functions = view.FunctionList();
+    view.SetBusyPointer(true);
+    functions.BeginUpdate();
+    functions.Clear();
+    view.SetPanelText(kPanelStatus, "Status : Loading file...");
+    view.RepaintStatusBar();
+
+    TextReader reader(sourceFileName);
+    if (!reader.IsOpen()) {
+        view.EnableOk(false);
+        view.SetPanelText(kPanelStatus, "Error : Unable to open file");
+        view.ShowMessage(kUsageMessage);
+        functions.EndUpdate();
+        view.SetBusyPointer(false);
+        return LoadResult::CannotOpen;
+    }
+
+    ReadEntries(table, reader, view, clock, t0);
+    view.SetPanelText(kPanelStatus, "Status : Examining file...");
+    view.RepaintStatusBar();
+
+    MarkCandidates(table);
+    const int32_t selected = ListFunctions(table, cursorLine, functions);
+    const int64_t t = clock.Milliseconds();
+    functions.SetItemIndex(selected);
+    view.SetPanelText(kPanelStatus, "Status : Select function");
+    view.SetPanelText(kPanelFunctionCount, "Function : " + std::to_string(functions.Count()));
+    view.SetPanelText(kPanelLoadTime, LoadTimeText(t - t0));
+    ShowFunctionDetails(table, view);
+
+    functions.EndUpdate();
+    view.SetBusyPointer(false);
+    return LoadResult::Loaded;
+}
+
+} // namespace veldo

@@ -1,0 +1,36 @@
+// Recognition of function headers in the FunctionTable: a line-oriented
+// heuristic over upper-cased copies with comments taken out.
+#pragma once
+
+#include "scan/function_table.h"
+#include "scan/scan_view.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace veldo {
+
+// Lines are stored with at most this many characters (reads of a 600-byte buffer).
+inline constexpr size_t kMaxLineChars = 599;
+
+// Makes the prepared copy of text in work (room for kMaxLineChars + 1 bytes):
+// upper-cased, cut at "//", block comments blanked or cut (reading and
+// updating blockComment), and, when blankQuotes is set, the span between the
+// first and the last double quote blanked. Returns the copy's length.
+size_t PrepareLine(const char *text, char *work, bool &blockComment, bool blankQuotes);
+
+// Marks (IsFunction = 1) the entries whose line begins a function header.
+// Runs in time linear in the size of the table's texts.
+void MarkCandidates(FunctionTable &table);
+
+// The display name of a marked header line; empty when the line gives none.
+std::string ExtractName(const char *text, bool *commaBeforeName);
+
+// Removes the line feeds, names the marked entries, lists the accepted ones
+// in functions and unmarks the rest. Returns the list index of the last
+// listed function whose header is at or above cursorLine: 0 when no marked
+// header lies there, -1 when all of those were rejected.
+int32_t ListFunctions(FunctionTable &table, int32_t cursorLine, ListItems &functions);
+
+} // namespace veldo

@@ -1,0 +1,114 @@
+#include "heapward/heapward.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct LiveBlock {
+    const void *block;
+    int32_t size;
+    std::string file;
+    int32_t line;
+};
+
+std::vector<LiveBlock> LiveBlocks() {
+    std::vector<LiveBlock> blocks;
+    heapward_walk(
+        [](void *context, const void *block, int32_t size, const char *file, int32_t line) {
+            static_cast<std::vector<LiveBlock> *>(context)->push_back({block, size, file, line});
+        },
+        &blocks);
+    return blocks;
+}
+
+// Each test starts and ends with the allocator as it found it.
+class Heapward : public ::testing::Test {
+protected:
+    void SetUp() override { before_ = heapward_live_blocks(); }
+    void TearDown() override {
+        heapward_set_limit(-1);
+        EXPECT_EQ(heapward_live_blocks(), before_);
+    }
+    int32_t before_ = 0;
+};
+
+TEST_F(Heapward, TracksEveryLiveBlockWithItsCaller) {
+    EXPECT_EQ(heapward_setup(0), 0);
+    const int64_t bytesBefore = heapward_live_bytes();
+    void *a = heapward_malloc(10, "unit_a.cpp", 11);
+    void *b = heapward_malloc(20, "unit_b.cpp", 22);
+    std::memset(a, 'a', 10);
+    std::memset(b, 'b', 20);
+    EXPECT_EQ(heapward_live_bytes() - bytesBefore, 30);
+
+    auto blocks = LiveBlocks();
+    ASSERT_GE(blocks.size(), 2u);
+    const LiveBlock &lastA = blocks[blocks.size() - 2];
+    const LiveBlock &lastB = blocks.back();
+    EXPECT_EQ(lastA.block, a);
+    EXPECT_EQ(lastA.size, 10);
+    EXPECT_EQ(lastA.file, "unit_a.cpp");
+    EXPECT_EQ(lastA.line, 11);
+    EXPECT_EQ(lastB.block, b);
+    EXPECT_EQ(lastB.line, 22);
+
+    heapward_free(a, "unit_a.cpp", 30);
+    blocks = LiveBlocks();
+    EXPECT_EQ(blocks.back().block, b);
+    EXPECT_EQ(heapward_live_blocks(), before_ + 1);
+    heapward_free(b, "unit_b.cpp", 31);
+    EXPECT_EQ(heapward_live_bytes(), bytesBefore);
+}
+
+TEST_F(Heapward, ReallocKeepsContentsAndRecordsTheNewCaller) {
+    auto *p = static_cast<char *>(heapward_malloc(4, "u.cpp", 1));
+    std::memcpy(p, "abcd", 4);
+    p = static_cast<char *>(heapward_realloc(p, 100000, "u.cpp", 2));
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(std::string(p, 4), "abcd");
+    EXPECT_EQ(LiveBlocks().back().size, 100000);
+    EXPECT_EQ(LiveBlocks().back().line, 2);
+    p = static_cast<char *>(heapward_realloc(p, 2, "u.cpp", 3));
+    EXPECT_EQ(std::string(p, 2), "ab");
+    EXPECT_GE(heapward_peak_bytes(), 100000);
+    heapward_free(p, "u.cpp", 4);
+}
+
+TEST_F(Heapward, AcceptsNullBlocksAndSizeZero) {
+    heapward_free(nullptr, "u.cpp", 1);
+    void *empty = heapward_realloc(nullptr, 0, "u.cpp", 2);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(heapward_live_blocks(), before_ + 1);
+    EXPECT_EQ(LiveBlocks().back().size, 0);
+    void *grown = heapward_realloc(empty, 8, "u.cpp", 3);
+    ASSERT_NE(grown, nullptr);
+    void *shrunk = heapward_realloc(grown, 0, "u.cpp", 4);
+    ASSERT_NE(shrunk, nullptr);
+    heapward_free(shrunk, "u.cpp", 5);
+}
+
+TEST_F(Heapward, FailsCleanlyWhenTheLimitOrTheSizeForbids) {
+    EXPECT_EQ(heapward_malloc(-1, "u.cpp", 1), nullptr);
+    heapward_set_limit(heapward_live_bytes() + 64);
+    void *a = heapward_malloc(60, "u.cpp", 2);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(heapward_malloc(8, "u.cpp", 3), nullptr);
+    // A failed resize leaves the block as it was.
+    EXPECT_EQ(heapward_realloc(a, 100, "u.cpp", 4), nullptr);
+    EXPECT_EQ(LiveBlocks().back().size, 60);
+    EXPECT_EQ(heapward_realloc(a, -5, "u.cpp", 5), nullptr);
+    heapward_set_limit(-1);
+    heapward_free(a, "u.cpp", 6);
+}
+
+TEST_F(Heapward, ReportCountsTheLiveBlocks) {
+    void *a = heapward_malloc(1, "u.cpp", 1);
+    EXPECT_EQ(heapward_report(), before_ + 1);
+    heapward_free(a, "u.cpp", 2);
+}
+
+} // namespace
