@@ -48,7 +48,7 @@ HEAPWARD_API int64_t heapward_peak_bytes(void);
 
 typedef void (*heapward_visitor)(void *context, const void *block, int32_t size,
                                  const char *file, int32_t line);
-/* Calls visit for every live block, oldest first. visit must not allocate. */
+/* Calls visit for every live block, in no set order. visit must not allocate. */
 HEAPWARD_API void heapward_walk(heapward_visitor visit, void *context);
 
 /* Writes one line per live block to standard error; returns their number. */

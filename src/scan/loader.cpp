@@ -63,7 +63,6 @@ void ReadEntries(FunctionTable &table, TextReader &reader, ScanView &view, Clock
         const size_t read = reader.ReadLine(line, kMaxLineChars);
         if (read == 0)
             break;
-        line[read] = '\0';
         const int32_t count = table.Count + 1;
         if (count > table.Capacity) {
             const int64_t grown = int64_t{table.Capacity} + count + 20000;
@@ -74,18 +73,30 @@ void ReadEntries(FunctionTable &table, TextReader &reader, ScanView &view, Clock
         }
         FunctionEntry &entry = table.Entries[count - 1];
         table.Current = &entry;
-        // The text ends at its first NUL byte, as any zero-terminated text does.
-        const size_t n = std::strlen(line) + 1;
-        void *text = count > previousCount
-                         ? heapward_malloc(static_cast<int32_t>(n), __FILE__, __LINE__)
-                         : heapward_realloc(entry.Text, static_cast<int32_t>(n), __FILE__, __LINE__);
+        // The text ends at its first NUL byte, as any zero-terminated text
+        // does. The line feed is no part of it: no rule of the scan can see
+        // one at the end of a line.
+        size_t length = read;
+        const void *nul = reader.SawNul() ? std::memchr(line, '\0', read) : nullptr;
+        if (nul)
+            length = static_cast<size_t>(static_cast<const char *>(nul) - line);
+        else if (line[length - 1] == '\n')
+            --length;
+        const auto n = static_cast<int32_t>(length + 1);
+        void *text = count > previousCount ? heapward_malloc(n, __FILE__, __LINE__)
+                                           : heapward_realloc(entry.Text, n, __FILE__, __LINE__);
         if (!text)
             break;
-        std::memcpy(text, line, n);
+        std::memcpy(text, line, length);
+        static_cast<char *>(text)[length] = '\0';
         entry.Text = static_cast<char *>(text);
         entry.IsFunction = 0;
         table.Count = count;
 
+        // Reading the clock costs as much as storing a line: look at it
+        // every few lines only.
+        if (count % kLinesPerClockReading != 0)
+            continue;
         const int64_t now = clock.Milliseconds();
         if (now - lastReport > 1000) {
             lastReport = now;

@@ -20,6 +20,10 @@ enum class LoadResult {
 LoadResult LoadAndScan(FunctionTable &table, const std::string &sourceFileName, int32_t cursorLine,
                        ScanView &view, Clock &clock);
 
+// The load looks at the clock for its progress report once per this many
+// lines: reading the clock costs as much as storing a line.
+inline constexpr int32_t kLinesPerClockReading = 32;
+
 inline constexpr const char *kUsageMessage = "Commandline Usage VELDO.EXE <filename> <line number>";
 
 } // namespace veldo

@@ -1,5 +1,6 @@
 #include "scan/scanner.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -20,27 +21,71 @@ size_t FindLastPair(const char *s, size_t n, size_t from, char a, char b) {
 
 enum class Verdict : uint8_t { Neutral, Reject, Brace };
 
-// The look-ahead's rules for one prepared line: a keyword directly followed
-// (over spaces only) by "(", or an operator, rejects; otherwise "{" is the
-// brace that may end a header.
-Verdict Judge(std::string_view copy) {
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Whether s[i..n) starts with word, letters compared as upper case.
+bool WordAt(const char *s, size_t n, size_t i, std::string_view word) {
+    if (n - i < word.size())
+        return false;
+    for (size_t k = 0; k < word.size(); ++k) {
+        if (Upper(s[i + k]) != word[k])
+            return false;
+    }
+    return true;
+}
+
+// The look-ahead's rules for one line as prepared (letters are compared as
+// upper case, so an unprepared line without comments can be judged as it
+// stands): the first occurrence of a keyword directly followed, over spaces
+// only, by "(", or any operator, rejects; otherwise "{" is the brace that may
+// end a header. One pass over the line.
+Verdict Judge(const char *s, size_t n) {
+    // Most lines that reach here are statements: settle those at once.
+    if (s[n] == '\0' && std::strpbrk(s, "=<>;"))
+        return Verdict::Reject;
     static constexpr std::string_view kKeywords[] = {"IF", "SWITCH", "CATCH", "EXCEPT", "WHILE", "PRINTF"};
-    static constexpr std::string_view kOperators[] = {"=", ">", "<", ";", "||", "&&", "#DEFINE", "#PRAGMA"};
-    for (std::string_view keyword : kKeywords) {
-        size_t q = copy.find(keyword);
-        if (q == std::string_view::npos)
+    unsigned seen = 0;
+    bool brace = false;
+    for (size_t i = 0; i < n; ++i) {
+        int keyword = -1;
+        switch (s[i]) {
+        case '=':
+        case '>':
+        case '<':
+        case ';':
+            return Verdict::Reject;
+        case '|':
+        case '&':
+            if (i + 1 < n && s[i + 1] == s[i])
+                return Verdict::Reject;
+            break;
+        case '#':
+            if (WordAt(s, n, i + 1, "DEFINE") || WordAt(s, n, i + 1, "PRAGMA"))
+                return Verdict::Reject;
+            break;
+        case '{':
+            brace = true;
+            break;
+        case 'I': case 'i': keyword = 0; break;
+        case 'S': case 's': keyword = 1; break;
+        case 'C': case 'c': keyword = 2; break;
+        case 'E': case 'e': keyword = 3; break;
+        case 'W': case 'w': keyword = 4; break;
+        case 'P': case 'p': keyword = 5; break;
+        default:
+            break;
+        }
+        if (keyword < 0 || (seen & (1u << keyword)) || !WordAt(s, n, i, kKeywords[keyword]))
             continue;
-        q += keyword.size();
-        while (q < copy.size() && copy[q] == ' ')
+        // Only a keyword's first occurrence on the line is looked at.
+        seen |= 1u << keyword;
+        size_t q = i + kKeywords[keyword].size();
+        while (q < n && s[q] == ' ')
             ++q;
-        if (q < copy.size() && copy[q] == '(')
+        if (q < n && s[q] == '(')
             return Verdict::Reject;
     }
-    for (std::string_view op : kOperators) {
-        if (copy.find(op) != std::string_view::npos)
-            return Verdict::Reject;
-    }
-    return copy.find('{') != std::string_view::npos ? Verdict::Brace : Verdict::Neutral;
+    return brace ? Verdict::Brace : Verdict::Neutral;
 }
 
 struct Step {
@@ -49,9 +94,29 @@ struct Step {
 };
 
 Step JudgeLine(const char *text, bool flag) {
+    // Outside a block comment a line without "/" prepares to itself.
+    if (!flag && !std::strchr(text, '/'))
+        return {Judge(text, std::min(std::strlen(text), kMaxLineChars)), false};
     char work[kMaxLineChars + 1];
     const size_t n = PrepareLine(text, work, flag, false);
-    return {Judge(std::string_view(work, n)), flag};
+    return {Judge(work, n), flag};
+}
+
+// Whether line text is a candidate header: its prepared copy (quotes
+// blanked) has a "(" and not both braces. Updates the block-comment flag.
+bool IsCandidate(const char *text, bool &flag) {
+    std::string_view copy;
+    char work[kMaxLineChars + 1];
+    if (!flag && !std::strpbrk(text, "/\"")) {
+        copy = std::string_view(text, std::min(std::strlen(text), kMaxLineChars));
+    } else if (flag && !std::strchr(text, '*')) {
+        return false; // still inside the comment: the copy is empty
+    } else {
+        copy = std::string_view(work, PrepareLine(text, work, flag, true));
+    }
+    if (copy.find('(') == std::string_view::npos)
+        return false;
+    return copy.find('{') == std::string_view::npos || copy.find('}') == std::string_view::npos;
 }
 
 // Where a look-ahead that reaches line j with block-comment flag f ends up.
@@ -80,7 +145,7 @@ public:
                 out = {kEnd, table_.Count, f};
                 break;
             }
-            if (const uint64_t known = memo_[f][static_cast<size_t>(j)]) {
+            if (const uint32_t known = memo_[f][static_cast<size_t>(j)]) {
                 out = Decode(known);
                 break;
             }
@@ -97,33 +162,34 @@ public:
             f = step.flagOut;
             ++j;
         }
-        const uint64_t code = Encode(out);
+        const uint32_t code = Encode(out);
         for (const auto &[line, flag] : path_)
             memo_[flag][static_cast<size_t>(line)] = code;
         return out;
     }
 
 private:
-    static uint64_t Encode(const Outcome &o) {
-        return uint64_t{static_cast<uint32_t>(o.at)} << 3 | uint64_t{o.flagOut} << 2 | o.kind;
+    // The loader caps the entry array at 2^31 bytes, so a line index needs
+    // fewer than 29 bits.
+    static_assert(sizeof(FunctionEntry) >= 8);
+    static uint32_t Encode(const Outcome &o) {
+        return static_cast<uint32_t>(o.at) << 3 | uint32_t{o.flagOut} << 2 | o.kind;
     }
-    static Outcome Decode(uint64_t code) {
+    static Outcome Decode(uint32_t code) {
         return {static_cast<Kind>(code & 3), static_cast<int32_t>(code >> 3), (code & 4) != 0};
     }
 
     const FunctionTable &table_;
-    std::vector<uint64_t> memo_[2];
+    std::vector<uint32_t> memo_[2];
     std::vector<std::pair<int32_t, bool>> path_;
 };
 
 } // namespace
 
 size_t PrepareLine(const char *text, char *work, bool &blockComment, bool blankQuotes) {
-    size_t n = 0;
-    for (; n < kMaxLineChars && text[n]; ++n) {
-        const char c = text[n];
-        work[n] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
+    size_t n = std::min(std::strlen(text), kMaxLineChars);
+    for (size_t i = 0; i < n; ++i)
+        work[i] = Upper(text[i]);
     work[n] = '\0';
 
     std::string_view copy(work, n);
@@ -159,14 +225,10 @@ size_t PrepareLine(const char *text, char *work, bool &blockComment, bool blankQ
 void MarkCandidates(FunctionTable &table) {
     LookAhead lookAhead(table);
     bool flag = false;
-    char work[kMaxLineChars + 1];
     int32_t i = 1;
     while (i < table.Count) {
         table.Current = &table.Entries[i];
-        const std::string_view copy(work, PrepareLine(TextOf(*table.Current), work, flag, true));
-        const bool bothBraces =
-            copy.find('{') != std::string_view::npos && copy.find('}') != std::string_view::npos;
-        if (bothBraces || copy.find('(') == std::string_view::npos) {
+        if (!IsCandidate(TextOf(*table.Current), flag)) {
             ++i;
             continue;
         }
@@ -212,11 +274,6 @@ int32_t ListFunctions(FunctionTable &table, int32_t cursorLine, ListItems &funct
     int32_t selected = 0;
     for (int32_t i = 0; i < table.Count; ++i) {
         FunctionEntry &entry = *(table.Current = &table.Entries[i]);
-        if (entry.Text) {
-            const size_t len = std::strlen(entry.Text);
-            if (len > 0 && entry.Text[len - 1] == '\n')
-                entry.Text[len - 1] = '\0';
-        }
         if (!entry.IsFunction)
             continue;
         bool comma = false;

@@ -27,7 +27,7 @@ void MarkCandidates(FunctionTable &table);
 // The display name of a marked header line; empty when the line gives none.
 std::string ExtractName(const char *text, bool *commaBeforeName);
 
-// Removes the line feeds, names the marked entries, lists the accepted ones
+// Names the marked entries, lists the accepted ones
 // in functions and unmarks the rest. Returns the list index of the last
 // listed function whose header is at or above cursorLine: 0 when no marked
 // header lies there, -1 when all of those were rejected.

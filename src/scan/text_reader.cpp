@@ -1,5 +1,6 @@
 #include "scan/text_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace veldo {
@@ -34,6 +35,9 @@ bool TextReader::Refill() {
         end_ = static_cast<size_t>(static_cast<const char *>(stop) - buffer_.data());
         ended_ = true;
     }
+    // Most files hold neither: then no line needs looking at for them.
+    chunkHasCarriageReturn_ = std::memchr(buffer_.data(), '\r', end_) != nullptr;
+    sawNul_ = sawNul_ || std::memchr(buffer_.data(), '\0', end_) != nullptr;
     return end_ > 0;
 }
 
@@ -44,11 +48,24 @@ size_t TextReader::ReadLine(char *out, size_t maxChars) {
     while (n < maxChars) {
         if (pos_ == end_ && !Refill())
             break;
-        const char c = buffer_[pos_++];
-        if (c == '\r')
-            continue;
-        out[n++] = c;
-        if (c == '\n')
+        // Take the run up to a line feed or the room left, dropping carriage
+        // returns; a dropped one does not count against the room.
+        const char *from = buffer_.data() + pos_;
+        const size_t avail = std::min(end_ - pos_, maxChars - n);
+        const void *lf = std::memchr(from, '\n', avail);
+        const size_t take = lf ? static_cast<size_t>(static_cast<const char *>(lf) - from) + 1 : avail;
+        if (!chunkHasCarriageReturn_ || !std::memchr(from, '\r', take)) {
+            std::memcpy(out + n, from, take);
+            n += take;
+            pos_ += take;
+        } else {
+            for (size_t i = 0; i < take && n < maxChars; ++i) {
+                ++pos_;
+                if (from[i] != '\r')
+                    out[n++] = from[i];
+            }
+        }
+        if (n > 0 && out[n - 1] == '\n')
             break;
     }
     return n;

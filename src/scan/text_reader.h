@@ -26,6 +26,9 @@ public:
     // or after a read error.
     size_t ReadLine(char *out, size_t maxChars);
 
+    // Whether any NUL byte has been read so far.
+    bool SawNul() const { return sawNul_; }
+
 private:
     bool Refill();
 
@@ -34,6 +37,8 @@ private:
     size_t pos_ = 0;
     size_t end_ = 0;
     bool ended_ = false; // end of file, character 26 or a read error
+    bool chunkHasCarriageReturn_ = false;
+    bool sawNul_ = false;
 };
 
 } // namespace veldo

@@ -25,6 +25,14 @@ std::vector<LiveBlock> LiveBlocks() {
     return blocks;
 }
 
+LiveBlock Find(const void *block) {
+    for (const LiveBlock &b : LiveBlocks()) {
+        if (b.block == block)
+            return b;
+    }
+    return {nullptr, -1, "", -1};
+}
+
 // Each test starts and ends with the allocator as it found it.
 class Heapward : public ::testing::Test {
 protected:
@@ -45,20 +53,20 @@ TEST_F(Heapward, TracksEveryLiveBlockWithItsCaller) {
     std::memset(b, 'b', 20);
     EXPECT_EQ(heapward_live_bytes() - bytesBefore, 30);
 
-    auto blocks = LiveBlocks();
-    ASSERT_GE(blocks.size(), 2u);
-    const LiveBlock &lastA = blocks[blocks.size() - 2];
-    const LiveBlock &lastB = blocks.back();
-    EXPECT_EQ(lastA.block, a);
-    EXPECT_EQ(lastA.size, 10);
-    EXPECT_EQ(lastA.file, "unit_a.cpp");
-    EXPECT_EQ(lastA.line, 11);
-    EXPECT_EQ(lastB.block, b);
-    EXPECT_EQ(lastB.line, 22);
+    // A large block is kept apart from the small ones; both are listed.
+    void *c = heapward_malloc(5000, "unit_c.cpp", 33);
+    EXPECT_EQ(static_cast<int32_t>(LiveBlocks().size()), before_ + 3);
+    const LiveBlock foundA = Find(a);
+    EXPECT_EQ(foundA.size, 10);
+    EXPECT_EQ(foundA.file, "unit_a.cpp");
+    EXPECT_EQ(foundA.line, 11);
+    EXPECT_EQ(Find(b).line, 22);
+    EXPECT_EQ(Find(c).size, 5000);
 
     heapward_free(a, "unit_a.cpp", 30);
-    blocks = LiveBlocks();
-    EXPECT_EQ(blocks.back().block, b);
+    heapward_free(c, "unit_c.cpp", 34);
+    EXPECT_EQ(Find(a).block, nullptr);
+    EXPECT_EQ(Find(b).block, b);
     EXPECT_EQ(heapward_live_blocks(), before_ + 1);
     heapward_free(b, "unit_b.cpp", 31);
     EXPECT_EQ(heapward_live_bytes(), bytesBefore);
@@ -67,13 +75,14 @@ TEST_F(Heapward, TracksEveryLiveBlockWithItsCaller) {
 TEST_F(Heapward, ReallocKeepsContentsAndRecordsTheNewCaller) {
     auto *p = static_cast<char *>(heapward_malloc(4, "u.cpp", 1));
     std::memcpy(p, "abcd", 4);
-    p = static_cast<char *>(heapward_realloc(p, 100000, "u.cpp", 2));
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(std::string(p, 4), "abcd");
-    EXPECT_EQ(LiveBlocks().back().size, 100000);
-    EXPECT_EQ(LiveBlocks().back().line, 2);
-    p = static_cast<char *>(heapward_realloc(p, 2, "u.cpp", 3));
-    EXPECT_EQ(std::string(p, 2), "ab");
+    // Within a pool, from a pool to a large block, large to large, and back.
+    for (const int32_t size : {12, 600, 100000, 200000, 2}) {
+        p = static_cast<char *>(heapward_realloc(p, size, "u.cpp", size));
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(std::string(p, 2), "ab");
+        EXPECT_EQ(Find(p).size, size);
+        EXPECT_EQ(Find(p).line, size);
+    }
     EXPECT_GE(heapward_peak_bytes(), 100000);
     heapward_free(p, "u.cpp", 4);
 }
@@ -83,7 +92,7 @@ TEST_F(Heapward, AcceptsNullBlocksAndSizeZero) {
     void *empty = heapward_realloc(nullptr, 0, "u.cpp", 2);
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(heapward_live_blocks(), before_ + 1);
-    EXPECT_EQ(LiveBlocks().back().size, 0);
+    EXPECT_EQ(Find(empty).size, 0);
     void *grown = heapward_realloc(empty, 8, "u.cpp", 3);
     ASSERT_NE(grown, nullptr);
     void *shrunk = heapward_realloc(grown, 0, "u.cpp", 4);
@@ -99,7 +108,7 @@ TEST_F(Heapward, FailsCleanlyWhenTheLimitOrTheSizeForbids) {
     EXPECT_EQ(heapward_malloc(8, "u.cpp", 3), nullptr);
     // A failed resize leaves the block as it was.
     EXPECT_EQ(heapward_realloc(a, 100, "u.cpp", 4), nullptr);
-    EXPECT_EQ(LiveBlocks().back().size, 60);
+    EXPECT_EQ(Find(a).size, 60);
     EXPECT_EQ(heapward_realloc(a, -5, "u.cpp", 5), nullptr);
     heapward_set_limit(-1);
     heapward_free(a, "u.cpp", 6);
