@@ -5,8 +5,8 @@
 #include <vcl.h>
 #pragma hdrstop
 
-#include <stdio.h>
 #include "Inventory.h"
+#include <stdio.h>
 //---------------------------------------------------------------------------
 #pragma package(smart_init)
 #pragma resource "*.dfm"
@@ -15,15 +15,12 @@ TfrmInventory *frmInventory;
 static const int MaxItems = 500;
 static int ItemCount = 0;
 //---------------------------------------------------------------------------
-__fastcall TfrmInventory::TfrmInventory(TComponent* Owner)
-        : TForm(Owner)
-{
+__fastcall TfrmInventory::TfrmInventory(TComponent *Owner) : TForm(Owner) {
     ItemCount = 0;
 }
 //---------------------------------------------------------------------------
 // Returns the index of the item with the given code, or -1.
-int FindItem(const char *code)
-{
+int FindItem(const char *code) {
     for (int i = 0; i < ItemCount; i++) {
         if (strcmp(Items[i].Code, code) == 0)
             return i;
@@ -33,11 +30,7 @@ int FindItem(const char *code)
 //---------------------------------------------------------------------------
 // Adds an item to the stock list.
 // The quantity is clipped to zero; the price is kept as entered.
-bool AddItem(const char *code,
-             const char *name,
-             int quantity,
-             double price)
-{
+bool AddItem(const char *code, const char *name, int quantity, double price) {
     if (ItemCount >= MaxItems)
         return false;
     Items[ItemCount].Quantity = quantity < 0 ? 0 : quantity;
@@ -47,25 +40,21 @@ bool AddItem(const char *code,
 }
 //---------------------------------------------------------------------------
 /* Value of the whole stock, in cents so that sums stay exact. */
-long StockValue(void)
-{
+long StockValue(void) {
     long total = 0;
     for (int i = 0; i < ItemCount; i++)
         total += (long)(Items[i].Price * 100) * Items[i].Quantity;
     return total;
 }
 //---------------------------------------------------------------------------
-void __fastcall TfrmInventory::btnAddClick(TObject *Sender)
-{
+void __fastcall TfrmInventory::btnAddClick(TObject *Sender) {
     int quantity = StrToIntDef(edtQuantity->Text, 0);
-    if (!AddItem(edtCode->Text.c_str(), edtName->Text.c_str(), quantity,
-                 StrToFloat(edtPrice->Text)))
+    if (!AddItem(edtCode->Text.c_str(), edtName->Text.c_str(), quantity, StrToFloat(edtPrice->Text)))
         ShowMessage("The stock list is full.");
     RefreshList();
 }
 //---------------------------------------------------------------------------
-void __fastcall TfrmInventory::RefreshList()
-{
+void __fastcall TfrmInventory::RefreshList() {
     lstItems->Items->BeginUpdate();
     lstItems->Items->Clear();
     for (int i = 0; i < ItemCount; i++)
@@ -75,8 +64,7 @@ void __fastcall TfrmInventory::RefreshList()
 }
 //---------------------------------------------------------------------------
 // Writes the stock list as comma separated values.
-void __fastcall TfrmInventory::ExportCsv(const AnsiString FileName)
-{
+void __fastcall TfrmInventory::ExportCsv(const AnsiString FileName) {
     FILE *out = fopen(FileName.c_str(), "wt");
     if (!out)
         return;
@@ -85,8 +73,7 @@ void __fastcall TfrmInventory::ExportCsv(const AnsiString FileName)
     fclose(out);
 }
 //---------------------------------------------------------------------------
-void __fastcall TfrmInventory::FormClose(TObject *Sender, TCloseAction &Action)
-{
+void __fastcall TfrmInventory::FormClose(TObject *Sender, TCloseAction &Action) {
     ExportCsv("inventory.csv");
     Action = caFree;
 }

@@ -19,21 +19,27 @@ constexpr uint32_t kLive = 0x48574C56u; // "HWLV"
 constexpr uint32_t kFree = 0x48574446u; // "HWDF"
 
 constexpr size_t kAlign = alignof(std::max_align_t);
-constexpr int32_t kClassStep = 16;
-constexpr int32_t kClasses = 64; // slots for up to 1008 bytes
+// Blocks from the pools are aligned to 8 bytes, enough for any scalar;
+// the finer steps keep a short line's text in as little memory as can be.
+constexpr int32_t kClassStep = 8;
+constexpr int32_t kClasses = 128; // slots for up to 1016 bytes
 constexpr int32_t kMaxSmall = kClassStep * (kClasses - 1);
 constexpr size_t kChunkBytes = 1024 * 1024;
 constexpr uint16_t kLargeClass = 0xFFFF;
 
 // Sixteen bytes on every platform: the callers' file names are kept once, in
-// a table, and a free slot keeps its free-list link in its own bytes.
-struct alignas(kAlign) Header {
+// a table, and a free slot keeps its free-list link in its own bytes. Slots
+// are multiples of 8 bytes, so headers and blocks stay aligned to 8.
+struct alignas(8) Header {
     uint32_t mark;
     uint16_t sizeClass;
     uint16_t file; // index into the file name table
     int32_t line;
     int32_t size;
 };
+
+static_assert(sizeof(Header) == 16);
+static_assert(kClassStep >= sizeof(void *), "a free slot holds its link");
 
 constexpr uint16_t kMaxFiles = 1024;
 
@@ -83,18 +89,30 @@ public:
     Lock &operator=(const Lock &) = delete;
 };
 
-void *block_of(Header *h) { return h + 1; }
-Header *header_of(void *block) { return static_cast<Header *>(block) - 1; }
-Large *large_of(Header *h) { return reinterpret_cast<Large *>(reinterpret_cast<char *>(h) - kLargePrefix); }
-Header *header_of(Large *l) { return reinterpret_cast<Header *>(reinterpret_cast<char *>(l) + kLargePrefix); }
+void *block_of(Header *h) {
+    return h + 1;
+}
+Header *header_of(void *block) {
+    return static_cast<Header *>(block) - 1;
+}
+Large *large_of(Header *h) {
+    return reinterpret_cast<Large *>(reinterpret_cast<char *>(h) - kLargePrefix);
+}
+Header *header_of(Large *l) {
+    return reinterpret_cast<Header *>(reinterpret_cast<char *>(l) + kLargePrefix);
+}
 Header *slot_at(Chunk *c, size_t i) {
     return reinterpret_cast<Header *>(reinterpret_cast<char *>(c) + kChunkPrefix + i * c->slotBytes);
 }
 
 // Every slot has room for a free-list link.
-int32_t class_of(int32_t size) { return size <= kClassStep ? 1 : (size + kClassStep - 1) / kClassStep; }
+int32_t class_of(int32_t size) {
+    return size <= kClassStep ? 1 : (size + kClassStep - 1) / kClassStep;
+}
 
-Header *&next_free(Header *h) { return *reinterpret_cast<Header **>(h + 1); }
+Header *&next_free(Header *h) {
+    return *reinterpret_cast<Header **>(h + 1);
+}
 
 // Callers pass a few distinct names (their __FILE__), usually the same one
 // many times over.
@@ -114,7 +132,9 @@ uint16_t file_id(const char *file) {
     return s.lastFile = s.fileCount++;
 }
 
-const char *file_name(const Header *h) { return state().files[h->file]; }
+const char *file_name(const Header *h) {
+    return state().files[h->file];
+}
 
 bool fits(int64_t grow) {
     const State &s = state();
@@ -207,8 +227,8 @@ void release(Header *h) {
 }
 
 [[noreturn]] void bad_block(const void *block, const char *what, const char *file, int32_t line) {
-    std::fprintf(stderr, "heapward: %s of %p that is not a live block, called from %s:%d\n", what,
-                 block, file ? file : "?", static_cast<int>(line));
+    std::fprintf(stderr, "heapward: %s of %p that is not a live block, called from %s:%d\n", what, block,
+                 file ? file : "?", static_cast<int>(line));
     std::abort();
 }
 

@@ -26,7 +26,7 @@ extern "C" {
 /* Sets the options; 0 is the default. Returns 0. */
 HEAPWARD_API int32_t heapward_setup(int32_t options);
 
-/* A block of at least size bytes, or null when size is negative or memory
+/* A block of at least size bytes, aligned to 8 bytes, or null when size is negative or memory
    (or the limit set by heapward_set_limit) is exhausted. The file name is
    kept by reference: pass a text that outlives the block, such as __FILE__. */
 HEAPWARD_API void *heapward_malloc(int32_t size, const char *file, int32_t line);
@@ -46,8 +46,8 @@ HEAPWARD_API int32_t heapward_live_blocks(void);
 HEAPWARD_API int64_t heapward_live_bytes(void);
 HEAPWARD_API int64_t heapward_peak_bytes(void);
 
-typedef void (*heapward_visitor)(void *context, const void *block, int32_t size,
-                                 const char *file, int32_t line);
+typedef void (*heapward_visitor)(void *context, const void *block, int32_t size, const char *file,
+                                 int32_t line);
 /* Calls visit for every live block, in no set order. visit must not allocate. */
 HEAPWARD_API void heapward_walk(heapward_visitor visit, void *context);
 

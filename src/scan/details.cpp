@@ -7,7 +7,9 @@
 namespace veldo {
 namespace {
 
-const char *TextOf(const FunctionEntry &entry) { return entry.Text ? entry.Text : ""; }
+const char *TextOf(const FunctionEntry &entry) {
+    return entry.Text ? entry.Text : "";
+}
 
 // The parameter work copy keeps this many characters of a line.
 constexpr size_t kVariableWorkChars = 255;

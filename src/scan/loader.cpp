@@ -5,10 +5,10 @@
 #include "scan/scanner.h"
 #include "scan/text_reader.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace veldo {
 namespace {
@@ -21,9 +21,9 @@ std::string LoadTimeText(int64_t elapsedMs) {
 
 // Resizes the entry array to capacity elements; false when the size does not
 // fit the allocator's 32-bit sizes or memory is short (the array is then as
-// it was). Elements gained are cleared, so no stale text is ever taken for a
-// live one.
-bool ResizeEntries(FunctionTable &table, int32_t oldCapacity, int32_t capacity) {
+// it was). Elements gained are not initialised: only the reading loop, which
+// fills them, looks at elements past the previous load's count.
+bool ResizeEntries(FunctionTable &table, int32_t capacity) {
     constexpr int64_t kMaxBytes = std::numeric_limits<int32_t>::max();
     const int64_t bytes = int64_t{capacity} * static_cast<int64_t>(sizeof(FunctionEntry));
     if (capacity < 0 || bytes > kMaxBytes)
@@ -32,8 +32,6 @@ bool ResizeEntries(FunctionTable &table, int32_t oldCapacity, int32_t capacity) 
     if (!resized)
         return false;
     table.Entries = static_cast<FunctionEntry *>(resized);
-    for (int32_t i = oldCapacity; i < capacity; ++i)
-        table.Entries[i] = FunctionEntry{};
     return true;
 }
 
@@ -48,11 +46,12 @@ void ReleaseTexts(FunctionTable &table, int32_t first, int32_t end) {
 
 // Reads the file into the table. Stops at the end of the file, at a read
 // error, or when memory runs short; what was read stays.
-void ReadEntries(FunctionTable &table, TextReader &reader, ScanView &view, Clock &clock, int64_t t0) {
+void ReadEntries(FunctionTable &table, TextReader &reader, ScanView &view, Clock &clock, int64_t t0,
+                 std::vector<LineInfo> &lines) {
     // The array is cut back to the previous load's length, so one long file
     // does not pin its array for good; past Count the array holds no texts.
     const int32_t previousCount = table.Count;
-    if (!ResizeEntries(table, table.Capacity, previousCount))
+    if (!ResizeEntries(table, previousCount))
         return;
     table.Capacity = previousCount;
     table.Count = 0;
@@ -67,7 +66,7 @@ void ReadEntries(FunctionTable &table, TextReader &reader, ScanView &view, Clock
         if (count > table.Capacity) {
             const int64_t grown = int64_t{table.Capacity} + count + 20000;
             if (grown > std::numeric_limits<int32_t>::max() ||
-                !ResizeEntries(table, table.Capacity, static_cast<int32_t>(grown)))
+                !ResizeEntries(table, static_cast<int32_t>(grown)))
                 break;
             table.Capacity = static_cast<int32_t>(grown);
         }
@@ -92,6 +91,7 @@ void ReadEntries(FunctionTable &table, TextReader &reader, ScanView &view, Clock
         entry.Text = static_cast<char *>(text);
         entry.IsFunction = 0;
         table.Count = count;
+        lines.push_back(DescribeLine(line, length));
 
         // Reading the clock costs as much as storing a line: look at it
         // every few lines only.
@@ -107,7 +107,7 @@ void ReadEntries(FunctionTable &table, TextReader &reader, ScanView &view, Clock
     }
     // The previous load's texts beyond this one's lines would never be
     // reused nor released.
-    ReleaseTexts(table, table.Count, std::min(table.Capacity, previousCount));
+    ReleaseTexts(table, table.Count, previousCount);
 }
 
 } // namespace
@@ -135,11 +135,13 @@ LoadResult LoadAndScan(FunctionTable &table, const std::string &sourceFileName, 
         return LoadResult::CannotOpen;
     }
 
-    ReadEntries(table, reader, view, clock, t0);
+    std::vector<LineInfo> lines;
+    ReadEntries(table, reader, view, clock, t0, lines);
     view.SetPanelText(kPanelStatus, "Status : Examining file...");
     view.RepaintStatusBar();
 
-    MarkCandidates(table);
+    // A read stopped before it began leaves the previous table, undescribed.
+    MarkCandidates(table, lines.size() == static_cast<size_t>(table.Count) ? lines.data() : nullptr);
     const int32_t selected = ListFunctions(table, cursorLine, functions);
     const int64_t t = clock.Milliseconds();
     functions.SetItemIndex(selected);

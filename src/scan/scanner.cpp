@@ -1,14 +1,22 @@
 #include "scan/scanner.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 namespace veldo {
 namespace {
 
-const char *TextOf(const FunctionEntry &entry) { return entry.Text ? entry.Text : ""; }
+const char *TextOf(const FunctionEntry &entry) {
+    return entry.Text ? entry.Text : "";
+}
+
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Position of the last occurrence of two characters starting at or after from.
 size_t FindLastPair(const char *s, size_t n, size_t from, char a, char b) {
@@ -19,9 +27,35 @@ size_t FindLastPair(const char *s, size_t n, size_t from, char a, char b) {
     return std::string_view::npos;
 }
 
+constexpr std::array<uint8_t, 256> kClassOf = [] {
+    std::array<uint8_t, 256> table{};
+    table['('] = kLineHasParen;
+    table['/'] = kLineHasSlash;
+    table['"'] = kLineHasQuote;
+    table['{'] = kLineHasOpenBrace;
+    table['}'] = kLineHasCloseBrace;
+    for (unsigned char c : std::string_view("=<>;"))
+        table[c] = kLineHasOperator;
+    for (unsigned char c : std::string_view("|&#"))
+        table[c] = kLineHasPairStart;
+    return table;
+}();
+
 enum class Verdict : uint8_t { Neutral, Reject, Brace };
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr std::string_view kKeywords[] = {"IF", "SWITCH", "CATCH", "EXCEPT", "WHILE", "PRINTF"};
+
+// The keyword, if any, whose first letter is c in either case.
+constexpr std::array<int8_t, 256> kKeywordStartingWith = [] {
+    std::array<int8_t, 256> table{};
+    table.fill(-1);
+    for (int8_t k = 0; k < static_cast<int8_t>(std::size(kKeywords)); ++k) {
+        const auto first = static_cast<unsigned char>(kKeywords[k][0]);
+        table[first] = k;
+        table[first - 'A' + 'a'] = k;
+    }
+    return table;
+}();
 
 // Whether s[i..n) starts with word, letters compared as upper case.
 bool WordAt(const char *s, size_t n, size_t i, std::string_view word) {
@@ -34,47 +68,27 @@ bool WordAt(const char *s, size_t n, size_t i, std::string_view word) {
     return true;
 }
 
-// The look-ahead's rules for one line as prepared (letters are compared as
-// upper case, so an unprepared line without comments can be judged as it
-// stands): the first occurrence of a keyword directly followed, over spaces
-// only, by "(", or any operator, rejects; otherwise "{" is the brace that may
-// end a header. One pass over the line.
-Verdict Judge(const char *s, size_t n) {
-    // Most lines that reach here are statements: settle those at once.
-    if (s[n] == '\0' && std::strpbrk(s, "=<>;"))
+// The look-ahead's rules for one line as prepared, given the line's classes:
+// the first occurrence of a keyword directly followed, over spaces only, by
+// "(", or any operator, rejects; otherwise "{" is the brace that may end a
+// header. Letters are compared as upper case, so a line that prepares to
+// itself can be judged as it stands.
+Verdict Judge(const char *s, size_t n, uint8_t classes) {
+    if (classes & kLineHasOperator)
         return Verdict::Reject;
-    static constexpr std::string_view kKeywords[] = {"IF", "SWITCH", "CATCH", "EXCEPT", "WHILE", "PRINTF"};
+    // A keyword rejects only before a "(", the other operators begin with
+    // "|", "&" or "#": without those, only the brace is left to look for.
+    if (!(classes & (kLineHasParen | kLineHasPairStart)))
+        return classes & kLineHasOpenBrace ? Verdict::Brace : Verdict::Neutral;
+
     unsigned seen = 0;
-    bool brace = false;
     for (size_t i = 0; i < n; ++i) {
-        int keyword = -1;
-        switch (s[i]) {
-        case '=':
-        case '>':
-        case '<':
-        case ';':
+        const char c = s[i];
+        if ((c == '|' || c == '&') && i + 1 < n && s[i + 1] == c)
             return Verdict::Reject;
-        case '|':
-        case '&':
-            if (i + 1 < n && s[i + 1] == s[i])
-                return Verdict::Reject;
-            break;
-        case '#':
-            if (WordAt(s, n, i + 1, "DEFINE") || WordAt(s, n, i + 1, "PRAGMA"))
-                return Verdict::Reject;
-            break;
-        case '{':
-            brace = true;
-            break;
-        case 'I': case 'i': keyword = 0; break;
-        case 'S': case 's': keyword = 1; break;
-        case 'C': case 'c': keyword = 2; break;
-        case 'E': case 'e': keyword = 3; break;
-        case 'W': case 'w': keyword = 4; break;
-        case 'P': case 'p': keyword = 5; break;
-        default:
-            break;
-        }
+        if (c == '#' && (WordAt(s, n, i + 1, "DEFINE") || WordAt(s, n, i + 1, "PRAGMA")))
+            return Verdict::Reject;
+        const int keyword = kKeywordStartingWith[static_cast<unsigned char>(c)];
         if (keyword < 0 || (seen & (1u << keyword)) || !WordAt(s, n, i, kKeywords[keyword]))
             continue;
         // Only a keyword's first occurrence on the line is looked at.
@@ -85,7 +99,7 @@ Verdict Judge(const char *s, size_t n) {
         if (q < n && s[q] == '(')
             return Verdict::Reject;
     }
-    return brace ? Verdict::Brace : Verdict::Neutral;
+    return classes & kLineHasOpenBrace ? Verdict::Brace : Verdict::Neutral;
 }
 
 struct Step {
@@ -93,36 +107,39 @@ struct Step {
     bool flagOut;
 };
 
-Step JudgeLine(const char *text, bool flag) {
-    // Outside a block comment a line without "/" prepares to itself.
-    if (!flag && !std::strchr(text, '/'))
-        return {Judge(text, std::min(std::strlen(text), kMaxLineChars)), false};
+size_t Prepare(const char *text, size_t length, char *work, bool &blockComment, bool blankQuotes);
+
+Step JudgeLine(const char *text, LineInfo line, bool flag) {
+    // Without a "/" a line can neither open nor close a comment: outside one
+    // it prepares to itself, inside one to nothing.
+    if (!(line.classes & kLineHasSlash))
+        return flag ? Step{Verdict::Neutral, true} : Step{Judge(text, line.length, line.classes), false};
     char work[kMaxLineChars + 1];
-    const size_t n = PrepareLine(text, work, flag, false);
-    return {Judge(work, n), flag};
+    const size_t n = Prepare(text, line.length, work, flag, false);
+    return {Judge(work, n, ClassifyLine(work, n)), flag};
 }
 
-// Whether line text is a candidate header: its prepared copy (quotes
-// blanked) has a "(" and not both braces. Updates the block-comment flag.
-bool IsCandidate(const char *text, bool &flag) {
-    std::string_view copy;
-    char work[kMaxLineChars + 1];
-    if (!flag && !std::strpbrk(text, "/\"")) {
-        copy = std::string_view(text, std::min(std::strlen(text), kMaxLineChars));
-    } else if (flag && !std::strchr(text, '*')) {
+// Whether a line is a candidate header: its prepared copy (quotes blanked)
+// has a "(" and not both braces. Updates the block-comment flag.
+bool IsCandidate(const char *text, LineInfo line, bool &flag) {
+    uint8_t classes = line.classes;
+    if (!flag && !(classes & (kLineHasSlash | kLineHasQuote))) {
+        // The copy is the line itself.
+    } else if (flag && !(classes & kLineHasSlash)) {
         return false; // still inside the comment: the copy is empty
     } else {
-        copy = std::string_view(work, PrepareLine(text, work, flag, true));
+        char work[kMaxLineChars + 1];
+        classes = ClassifyLine(work, Prepare(text, line.length, work, flag, true));
     }
-    if (copy.find('(') == std::string_view::npos)
-        return false;
-    return copy.find('{') == std::string_view::npos || copy.find('}') == std::string_view::npos;
+    constexpr uint8_t kBothBraces = kLineHasOpenBrace | kLineHasCloseBrace;
+    return (classes & kLineHasParen) && (classes & kBothBraces) != kBothBraces;
 }
 
 // Where a look-ahead that reaches line j with block-comment flag f ends up.
 // Beyond the line before the candidate this depends on (j, f) alone, which
-// is what makes the pass linear: every (line, flag) pair is judged at most
-// once however many candidates' look-aheads cross it.
+// is what makes the pass linear: a walk that runs long records its outcome
+// for every (line, flag) it passed, so no later walk crosses them again.
+// Short walks are cheaper to repeat than to record.
 class LookAhead {
 public:
     enum Kind : uint32_t { kUnknown = 0, kReject = 1, kAccept = 2, kEnd = 3 };
@@ -132,43 +149,58 @@ public:
         bool flagOut; // the flag after the last line prepared
     };
 
-    explicit LookAhead(const FunctionTable &table) : table_(table) {
-        for (auto &m : memo_)
-            m.assign(static_cast<size_t>(table.Count), 0);
-    }
+    LookAhead(const FunctionTable &table, const LineInfo *lines) : table_(table), lines_(lines) {}
 
     Outcome From(int32_t j, bool f) {
         path_.clear();
         Outcome out{};
-        for (;;) {
+        for (int steps = 0;; ++steps) {
             if (j >= table_.Count) {
                 out = {kEnd, table_.Count, f};
                 break;
             }
-            if (const uint32_t known = memo_[f][static_cast<size_t>(j)]) {
+            if (const uint32_t known = Recorded(j, f)) {
                 out = Decode(known);
                 break;
             }
-            path_.push_back({j, f});
-            const Step step = JudgeLine(TextOf(table_.Entries[j]), f);
-            if (step.verdict == Verdict::Reject) {
-                out = {kReject, j, step.flagOut};
-                break;
-            }
-            if (step.verdict == Verdict::Brace) {
-                out = {kAccept, j, step.flagOut};
+            if (steps >= kShortWalk)
+                path_.push_back({j, f});
+            const Step step = JudgeLine(TextOf(table_.Entries[j]), lines_[j], f);
+            if (step.verdict != Verdict::Neutral) {
+                out = {step.verdict == Verdict::Reject ? kReject : kAccept, j, step.flagOut};
                 break;
             }
             f = step.flagOut;
             ++j;
         }
-        const uint32_t code = Encode(out);
-        for (const auto &[line, flag] : path_)
-            memo_[flag][static_cast<size_t>(line)] = code;
+        if (!path_.empty()) {
+            const uint32_t code = Encode(out);
+            for (const auto &[line, flag] : path_)
+                Record(line, flag, code);
+        }
         return out;
     }
 
 private:
+    static constexpr int kShortWalk = 8;
+    static constexpr int kPageBits = 12;
+    using Page = std::unique_ptr<uint32_t[]>;
+
+    uint32_t Recorded(int32_t j, bool f) const {
+        const auto page = static_cast<size_t>(j) >> kPageBits;
+        const auto &pages = pages_[f];
+        return page < pages.size() && pages[page] ? pages[page][j & ((1 << kPageBits) - 1)] : 0;
+    }
+    void Record(int32_t j, bool f, uint32_t code) {
+        const auto page = static_cast<size_t>(j) >> kPageBits;
+        auto &pages = pages_[f];
+        if (page >= pages.size())
+            pages.resize(page + 1);
+        if (!pages[page])
+            pages[page] = Page(new uint32_t[size_t{1} << kPageBits]());
+        pages[page][j & ((1 << kPageBits) - 1)] = code;
+    }
+
     // The loader caps the entry array at 2^31 bytes, so a line index needs
     // fewer than 29 bits.
     static_assert(sizeof(FunctionEntry) >= 8);
@@ -180,14 +212,37 @@ private:
     }
 
     const FunctionTable &table_;
-    std::vector<uint32_t> memo_[2];
+    const LineInfo *lines_;
+    std::vector<Page> pages_[2];
     std::vector<std::pair<int32_t, bool>> path_;
 };
 
 } // namespace
 
+uint8_t ClassifyLine(const char *text, size_t length) {
+    // Four independent chains, so the lookups do not wait on each other.
+    uint8_t a = 0, b = 0, c = 0, d = 0;
+    const auto *s = reinterpret_cast<const unsigned char *>(text);
+    size_t i = 0;
+    for (; i + 4 <= length; i += 4) {
+        a |= kClassOf[s[i]];
+        b |= kClassOf[s[i + 1]];
+        c |= kClassOf[s[i + 2]];
+        d |= kClassOf[s[i + 3]];
+    }
+    for (; i < length; ++i)
+        a |= kClassOf[s[i]];
+    return static_cast<uint8_t>(a | b | c | d);
+}
+
 size_t PrepareLine(const char *text, char *work, bool &blockComment, bool blankQuotes) {
-    size_t n = std::min(std::strlen(text), kMaxLineChars);
+    return Prepare(text, std::strlen(text), work, blockComment, blankQuotes);
+}
+
+namespace {
+
+size_t Prepare(const char *text, size_t length, char *work, bool &blockComment, bool blankQuotes) {
+    size_t n = std::min(length, kMaxLineChars);
     for (size_t i = 0; i < n; ++i)
         work[i] = Upper(text[i]);
     work[n] = '\0';
@@ -222,18 +277,30 @@ size_t PrepareLine(const char *text, char *work, bool &blockComment, bool blankQ
     return n;
 }
 
-void MarkCandidates(FunctionTable &table) {
-    LookAhead lookAhead(table);
+} // namespace
+
+void MarkCandidates(FunctionTable &table, const LineInfo *lines) {
+    std::vector<LineInfo> described;
+    if (!lines) {
+        described.resize(static_cast<size_t>(table.Count));
+        for (int32_t i = 0; i < table.Count; ++i) {
+            const char *text = TextOf(table.Entries[i]);
+            described[static_cast<size_t>(i)] =
+                DescribeLine(text, std::min(std::strlen(text), kMaxLineChars));
+        }
+        lines = described.data();
+    }
+    LookAhead lookAhead(table, lines);
     bool flag = false;
     int32_t i = 1;
     while (i < table.Count) {
         table.Current = &table.Entries[i];
-        if (!IsCandidate(TextOf(*table.Current), flag)) {
+        if (!IsCandidate(TextOf(*table.Current), lines[i], flag)) {
             ++i;
             continue;
         }
         // The line before the candidate can reject it but its "{" cannot accept it.
-        const Step before = JudgeLine(TextOf(table.Entries[i - 1]), flag);
+        const Step before = JudgeLine(TextOf(table.Entries[i - 1]), lines[i - 1], flag);
         flag = before.flagOut;
         if (before.verdict == Verdict::Reject) {
             ++i;

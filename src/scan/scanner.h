@@ -20,9 +20,34 @@ inline constexpr size_t kMaxLineChars = 599;
 // first and the last double quote blanked. Returns the copy's length.
 size_t PrepareLine(const char *text, char *work, bool &blockComment, bool blankQuotes);
 
+// Which characters that matter to the scan a line holds, one bit each.
+enum LineClass : uint8_t {
+    kLineHasParen = 1,       // (
+    kLineHasSlash = 2,       // /
+    kLineHasQuote = 4,       // "
+    kLineHasOpenBrace = 8,   // {
+    kLineHasCloseBrace = 16, // }
+    kLineHasOperator = 32,   // = < > ;
+    kLineHasPairStart = 64,  // | & #, which may begin || && #DEFINE #PRAGMA
+};
+
+uint8_t ClassifyLine(const char *text, size_t length);
+
+// What the scan keeps at hand of each line besides its text.
+struct LineInfo {
+    uint16_t length;
+    uint8_t classes;
+};
+
+inline LineInfo DescribeLine(const char *text, size_t length) {
+    return {static_cast<uint16_t>(length), ClassifyLine(text, length)};
+}
+
 // Marks (IsFunction = 1) the entries whose line begins a function header.
-// Runs in time linear in the size of the table's texts.
-void MarkCandidates(FunctionTable &table);
+// lines, when given, describes every entry's text (the loader makes them
+// while the lines are at hand). Runs in time linear in the size of the
+// table's texts.
+void MarkCandidates(FunctionTable &table, const LineInfo *lines = nullptr);
 
 // The display name of a marked header line; empty when the line gives none.
 std::string ExtractName(const char *text, bool *commaBeforeName);

@@ -26,9 +26,9 @@ private:
 
 // Regression runs are parallel processes: a random name keeps them apart.
 std::string ScratchPath() {
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / ("veldo-fuzz-" + std::to_string(std::random_device{}()) + ".cpp"))
-            .string();
+    static const std::string path = (std::filesystem::temp_directory_path() /
+                                     ("veldo-fuzz-" + std::to_string(std::random_device{}()) + ".cpp"))
+                                        .string();
     return path;
 }
 

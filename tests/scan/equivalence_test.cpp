@@ -136,8 +136,8 @@ TEST(Equivalence, RandomSourcesScanAsTheReferenceDoes) {
         if (seed % 3 == 2) {
             const uint32_t earlier = seed ^ 0x80000000u;
             const int earlierLines = LinesFor(seed * 7 + 1);
-            before = " after GenerateSource(" + std::to_string(earlier) + ", " + std::to_string(earlierLines) +
-                     ") with cursor line 1";
+            before = " after GenerateSource(" + std::to_string(earlier) + ", " +
+                     std::to_string(earlierLines) + ") with cursor line 1";
             difference = Difference(table, test::GenerateSource(earlier, earlierLines), 1);
             if (!difference.empty()) {
                 ADD_FAILURE() << "GenerateSource(" << earlier << ", " << earlierLines
@@ -149,8 +149,8 @@ TEST(Equivalence, RandomSourcesScanAsTheReferenceDoes) {
         difference = Difference(table, test::GenerateSource(seed, lines), cursor);
         CloseFunctionTable(table);
         if (!difference.empty()) {
-            ADD_FAILURE() << "GenerateSource(" << seed << ", " << lines << "), cursor line " << cursor << before << ": "
-                          << difference;
+            ADD_FAILURE() << "GenerateSource(" << seed << ", " << lines << "), cursor line " << cursor
+                          << before << ": " << difference;
             ++reported;
         }
     }
@@ -178,8 +178,8 @@ TEST(Equivalence, LongUndecidedLookAheads) {
          Repeat(call, 400) + "/*\n" + Repeat(call, 400) + "*/\n" + Repeat(call, 400)},
         {"the same with a brace at the end",
          Repeat(call, 400) + "/* x\n" + Repeat(call, 400) + "x */\n" + Repeat(call, 400) + "{\n"},
-        {"closing and reopening among them",
-         Repeat(call, 300) + "/*\n" + Repeat(call, 300) + "end */ foo(b) /* again\n" + Repeat(call, 300) + "*/\n{\n"},
+        {"closing and reopening among them", Repeat(call, 300) + "/*\n" + Repeat(call, 300) +
+                                                 "end */ foo(b) /* again\n" + Repeat(call, 300) + "*/\n{\n"},
         {"a run of neutral lines before a brace", "x\nf(a)\n" + Repeat("  x\n", 3000) + "{\n}\n"},
         {"tab before the parenthesis, braces far apart",
          Repeat(Repeat("g(a)\r\n  if\t(b)\r\n", 150) + "{\r\n", 4) + "h(c)"},

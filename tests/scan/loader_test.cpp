@@ -52,8 +52,12 @@ TEST_F(Loader, ReadsLinesAsATextModeStreamDoes) {
         {"a\nb", {"a", "b"}},
         {"a\r\nb\r\n", {"a", "b"}},
         {"a\r\r\nb\rc\n", {"a", "bc"}},
-        {"a\nb\x1a" "c\nd\n", {"a", "b"}},
-        {"\x1a" "a\n", {}},
+        {"a\nb\x1a"
+         "c\nd\n",
+         {"a", "b"}},
+        {"\x1a"
+         "a\n",
+         {}},
         {"\n\n", {"", ""}},
         {longLine + "\nz\n", {std::string(599, 'x'), std::string(401, 'x'), "z"}},
         {std::string(599, 'y') + "\n", {std::string(599, 'y'), ""}},

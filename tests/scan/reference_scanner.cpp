@@ -8,7 +8,9 @@ namespace {
 constexpr size_t kReadChars = 599; // a 600-byte buffer less its terminator
 constexpr size_t npos = std::string::npos;
 
-bool Contains(const std::string &text, std::string_view what) { return text.find(what) != npos; }
+bool Contains(const std::string &text, std::string_view what) {
+    return text.find(what) != npos;
+}
 
 // The prepared copy of one line. The flag is the scan's single block-comment
 // state, carried from one prepared line to the next.
@@ -148,7 +150,8 @@ std::string ExtractName(const std::string &text, bool &commaBefore) {
 
 bool IsBlankName(const std::string &name) {
     size_t k = 0;
-    while (k < name.size() && static_cast<unsigned char>(name[k]) >= 1 && static_cast<unsigned char>(name[k]) <= 32)
+    while (k < name.size() && static_cast<unsigned char>(name[k]) >= 1 &&
+           static_cast<unsigned char>(name[k]) <= 32)
         ++k;
     return k == name.size();
 }

@@ -27,7 +27,9 @@ public:
     uint32_t Between(uint32_t low, uint32_t high) { return low + Below(high - low + 1); }
     bool Percent(uint32_t p) { return Below(100) < p; }
 
-    template <class T, size_t N> const T &Pick(const T (&items)[N]) { return items[Below(static_cast<uint32_t>(N))]; }
+    template <class T, size_t N> const T &Pick(const T (&items)[N]) {
+        return items[Below(static_cast<uint32_t>(N))];
+    }
 
 private:
     static uint64_t Scramble(uint64_t z) {
@@ -56,9 +58,10 @@ const char *const kTypes[] = {
     "int",      "void",         "char",        "static int",    "unsigned long", "__fastcall",      "bool",
     "TForm1 *", "const char *", "struct Node", "inline double", "int\t",         "LRESULT CALLBACK"};
 
-const char *const kParams[] = {
-    "int a",          "char *s",     "const char* p", "TObject *Sender",    "int n[]",     "double",  "void", "...",
-    "int (*cb)(int)", "List<int> x", "int x = 0",     "WPARAM w, LPARAM l", "char text[]", "int len", "T& t", ""};
+const char *const kParams[] = {"int a",          "char *s",     "const char* p", "TObject *Sender",
+                               "int n[]",        "double",      "void",          "...",
+                               "int (*cb)(int)", "List<int> x", "int x = 0",     "WPARAM w, LPARAM l",
+                               "char text[]",    "int len",     "T& t",          ""};
 
 const char *const kSyllables[] = {"foo",  "Bar",   "get",   "Set", "count",  "Lines", "x",    "Form1",
                                   "Main", "init",  "do",    "run", "my",     "Ex",    "cept", "Notify",
@@ -72,12 +75,13 @@ const char *const kKeywordGaps[] = {"", " ", "  ", "\t", " \t", "\t ", "   "};
 
 // Pieces of the hostile lines: everything the rules look for, and bytes
 // that are easy to mishandle.
-const char *const kTokens[] = {
-    "(",    ")",     "{",      "}",     ";",        "=",      "<",       ">",     "||",      "&&",      "|",   "&",
-    "//",   "/*",    "*/",     "/*/",   "\"",       "'",      ",",       "*",     "#define", "#pragma", "#if", "if",
-    "IF",   "while", "switch", "catch", "__except", "printf", "fprintf", "modif", "foo",     "Bar",     "x",   " ",
-    "  ",   "\t",    "\x01",   "\x1f",  "\xe9",     "\xff",   "::",      "[",     "]",       "0",       "->",  "\x7f",
-    "\x80", "\xa0",  "\x0b",   "\x0c",  "*/ /*",    "/**/",   " (",      "\r"};
+const char *const kTokens[] = {"(",    ")",     "{",      "}",     ";",        "=",       "<",       ">",
+                               "||",   "&&",    "|",      "&",     "//",       "/*",      "*/",      "/*/",
+                               "\"",   "'",     ",",      "*",     "#define",  "#pragma", "#if",     "if",
+                               "IF",   "while", "switch", "catch", "__except", "printf",  "fprintf", "modif",
+                               "foo",  "Bar",   "x",      " ",     "  ",       "\t",      "\x01",    "\x1f",
+                               "\xe9", "\xff",  "::",     "[",     "]",        "0",       "->",      "\x7f",
+                               "\x80", "\xa0",  "\x0b",   "\x0c",  "*/ /*",    "/**/",    " (",      "\r"};
 
 // Joins the pieces in order. The elements of a braced list are evaluated
 // from left to right, which "a() + b()" does not promise: a file built from
@@ -294,9 +298,9 @@ private:
             Emit(KeywordCall());
             break;
         case 2: {
-            static const char *const kOperators[] = {"x = y;",    "a < b", "a >> 2",       "c || d",  "e && f",
-                                                     "return n;", "i++;",  "p->q = 0",     "a<b>(c)", "b = f(x)",
-                                                     "x == (y)",  "a>(b)", "s += g(h, i)", "break;"};
+            static const char *const kOperators[] = {
+                "x = y;",   "a < b",   "a >> 2",   "c || d",   "e && f", "return n;",    "i++;",
+                "p->q = 0", "a<b>(c)", "b = f(x)", "x == (y)", "a>(b)",  "s += g(h, i)", "break;"};
             Emit(Cat({Indent(), rng_.Pick(kOperators)}));
             break;
         }
@@ -304,7 +308,8 @@ private:
             Emit(Cat({Indent(), Cased("foo"), "(", rng_.Pick(kParams), ")"}));
             break;
         case 4: {
-            static const char *const kBraces[] = {"{", "}", "} else {", "};", "{ }", "}{", "} catch (Exception &e) {"};
+            static const char *const kBraces[] = {
+                "{", "}", "} else {", "};", "{ }", "}{", "} catch (Exception &e) {"};
             Emit(Cat({Indent(), rng_.Pick(kBraces)}));
             break;
         }
@@ -450,7 +455,8 @@ private:
             // Ordinary text with the telling character near the read boundary.
             line.assign(length, rng_.Percent(50) ? 'a' : ' ');
             static const char kTelling[] = {'(', '{', '}', ';', '"', '/', '*'};
-            const size_t at = length > 603 ? rng_.Between(594, 603) : rng_.Below(static_cast<uint32_t>(length));
+            const size_t at =
+                length > 603 ? rng_.Between(594, 603) : rng_.Below(static_cast<uint32_t>(length));
             line[at] = kTelling[rng_.Below(sizeof kTelling)];
             line[rng_.Below(static_cast<uint32_t>(length))] = '(';
         }
@@ -527,6 +533,8 @@ private:
 
 } // namespace
 
-std::string GenerateSource(uint32_t seed, int lines) { return Generator(seed, lines).Run(); }
+std::string GenerateSource(uint32_t seed, int lines) {
+    return Generator(seed, lines).Run();
+}
 
 } // namespace veldo::test

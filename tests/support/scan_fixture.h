@@ -1,8 +1,8 @@
 // Loads a text through the whole core, as the main window does.
 #pragma once
 
-#include "scan/function_table.h"
 #include "scan/details.h"
+#include "scan/function_table.h"
 #include "scan/loader.h"
 #include "scan/memory_view.h"
 #include "support/test_support.h"

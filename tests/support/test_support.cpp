@@ -18,7 +18,9 @@ TempFile::TempFile(std::string_view bytes) {
     Rewrite(bytes);
 }
 
-TempFile::~TempFile() { std::remove(path_.c_str()); }
+TempFile::~TempFile() {
+    std::remove(path_.c_str());
+}
 
 void TempFile::Rewrite(std::string_view bytes) const {
     std::ofstream out(path_, std::ios::binary | std::ios::trunc);

@@ -46,7 +46,8 @@ TEST(VeldoList, JsonCarriesEachFunctionsDetails) {
     expected +=
         ",\"cursor_line\":13,\"entries\":22,\"selected\":1,\"functions\":["
         "{\"name\":\"TForm1::TForm1\",\"line\":7,\"variables\":[\"TComponent* Owner)\",\": TForm(Owner \"],"
-        "\"description\":[\"//---------------------------------------------------------------------------\"]},"
+        "\"description\":[\"//"
+        "---------------------------------------------------------------------------\"]},"
         "{\"name\":\"CountLines\",\"line\":13,\"variables\":[\"char text[]\",\"int len \"],"
         "\"description\":[\"//---------------------------------------------------------------------------\","
         "\"// Counts the lines\"]}]}\n";
@@ -57,8 +58,9 @@ TEST(VeldoList, JsonKeepsEveryByteAndReportsNoSelection) {
     TempFile file(Lines({"", "int a, b(5)", "{", "}", "int \"q\\\xe9\x01(int a)", "{"}));
     const Outcome run = List({"--json", file.Path(), "3"});
     const std::string functions = run.out.substr(run.out.find("\"selected\""));
-    EXPECT_EQ(functions, "\"selected\":-1,\"functions\":[{\"name\":\"\\\"q\\\\\\u00e9\\u0001\",\"line\":5,"
-                         "\"variables\":[\"int a \"],\"description\":[\"Description not available...\"]}]}\n");
+    EXPECT_EQ(functions,
+              "\"selected\":-1,\"functions\":[{\"name\":\"\\\"q\\\\\\u00e9\\u0001\",\"line\":5,"
+              "\"variables\":[\"int a \"],\"description\":[\"Description not available...\"]}]}\n");
 }
 
 TEST(VeldoList, FailsWithUsageOnBadArgumentsOrAnUnopenableFile) {
@@ -69,7 +71,8 @@ TEST(VeldoList, FailsWithUsageOnBadArgumentsOrAnUnopenableFile) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(kVeldoListUsage), std::string::npos);
     }
-    EXPECT_EQ(List({"/no/such/dir/file.cpp"}).err, std::string("Error : Unable to open file\n") + kVeldoListUsage + "\n");
+    EXPECT_EQ(List({"/no/such/dir/file.cpp"}).err,
+              std::string("Error : Unable to open file\n") + kVeldoListUsage + "\n");
 }
 
 } // namespace

@@ -112,7 +112,8 @@ void AppendJsonString(std::string &json, std::string_view text) {
     json += '"';
 }
 
-int RunVeldoList(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
+int RunVeldoList(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+                 TableRelease release) {
     const std::optional<Options> options = ParseArgs(args);
     if (!options) {
         err << kVeldoListUsage << '\n';
@@ -131,7 +132,8 @@ int RunVeldoList(const std::vector<std::string> &args, std::ostream &out, std::o
         out << Json(*options, table, view);
     else
         WritePlain(out, table, view);
-    CloseFunctionTable(table);
+    if (release == TableRelease::Release)
+        CloseFunctionTable(table);
     return 0;
 }
 
