@@ -40,4 +40,4 @@ case " $missing " in *":i386"*)
 esac
 apt-get update -qq >/dev/null
 # shellcheck disable=SC2086
-apt-get install -y -qq --no-install-recommends $missing >/dev/null
+apt-get install -y -qq $missing >/dev/null

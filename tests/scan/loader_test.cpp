@@ -186,6 +186,15 @@ TEST_F(Loader, DoesNothingWhileAMouseSelectionIsInProgress) {
     EXPECT_EQ(Texts(f.table), (std::vector<std::string>{"int f(int a)", "{", "}"}));
 }
 
+TEST_F(Loader, AnEmptyFileNameCannotBeOpened) {
+    FunctionTable table;
+    MemoryView view;
+    FakeClock clock;
+    EXPECT_EQ(LoadAndScan(table, "", 0, view, clock), LoadResult::CannotOpen);
+    EXPECT_EQ(view.panels[kPanelStatus], "Error : Unable to open file");
+    EXPECT_EQ(table.Entries, nullptr);
+}
+
 TEST_F(Loader, AFileThatCannotBeOpenedLeavesTheTableAndDisablesOk) {
     ScannedFile f("x\nint f(int a)\n{\n}\n", 2);
     f.Select(0);
