@@ -1,5 +1,7 @@
 #include "heapward/heapward.h"
 
+#include "support/test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -33,16 +35,7 @@ LiveBlock Find(const void *block) {
     return {nullptr, -1, "", -1};
 }
 
-// Each test starts and ends with the allocator as it found it.
-class Heapward : public ::testing::Test {
-protected:
-    void SetUp() override { before_ = heapward_live_blocks(); }
-    void TearDown() override {
-        heapward_set_limit(-1);
-        EXPECT_EQ(heapward_live_blocks(), before_);
-    }
-    int32_t before_ = 0;
-};
+using Heapward = veldo::test::HeapBalancedTest;
 
 TEST_F(Heapward, TracksEveryLiveBlockWithItsCaller) {
     EXPECT_EQ(heapward_setup(0), 0);
@@ -55,7 +48,7 @@ TEST_F(Heapward, TracksEveryLiveBlockWithItsCaller) {
 
     // A large block is kept apart from the small ones; both are listed.
     void *c = heapward_malloc(5000, "unit_c.cpp", 33);
-    EXPECT_EQ(static_cast<int32_t>(LiveBlocks().size()), before_ + 3);
+    EXPECT_EQ(static_cast<int32_t>(LiveBlocks().size()), liveBefore_ + 3);
     const LiveBlock foundA = Find(a);
     EXPECT_EQ(foundA.size, 10);
     EXPECT_EQ(foundA.file, "unit_a.cpp");
@@ -67,7 +60,7 @@ TEST_F(Heapward, TracksEveryLiveBlockWithItsCaller) {
     heapward_free(c, "unit_c.cpp", 34);
     EXPECT_EQ(Find(a).block, nullptr);
     EXPECT_EQ(Find(b).block, b);
-    EXPECT_EQ(heapward_live_blocks(), before_ + 1);
+    EXPECT_EQ(heapward_live_blocks(), liveBefore_ + 1);
     heapward_free(b, "unit_b.cpp", 31);
     EXPECT_EQ(heapward_live_bytes(), bytesBefore);
 }
@@ -91,7 +84,7 @@ TEST_F(Heapward, AcceptsNullBlocksAndSizeZero) {
     heapward_free(nullptr, "u.cpp", 1);
     void *empty = heapward_realloc(nullptr, 0, "u.cpp", 2);
     ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(heapward_live_blocks(), before_ + 1);
+    EXPECT_EQ(heapward_live_blocks(), liveBefore_ + 1);
     EXPECT_EQ(Find(empty).size, 0);
     void *grown = heapward_realloc(empty, 8, "u.cpp", 3);
     ASSERT_NE(grown, nullptr);
@@ -116,7 +109,7 @@ TEST_F(Heapward, FailsCleanlyWhenTheLimitOrTheSizeForbids) {
 
 TEST_F(Heapward, ReportCountsTheLiveBlocks) {
     void *a = heapward_malloc(1, "u.cpp", 1);
-    EXPECT_EQ(heapward_report(), before_ + 1);
+    EXPECT_EQ(heapward_report(), liveBefore_ + 1);
     heapward_free(a, "u.cpp", 2);
 }
 

@@ -29,17 +29,8 @@ std::string RepeatLine(std::string_view line, int times) {
     return out;
 }
 
-// Every test must leave the allocator as it found it: the table's blocks
-// are all released on close, whatever loads came before.
-class Loader : public ::testing::Test {
-protected:
-    void SetUp() override { liveBefore_ = heapward_live_blocks(); }
-    void TearDown() override {
-        heapward_set_limit(-1);
-        EXPECT_EQ(heapward_live_blocks(), liveBefore_);
-    }
-    int32_t liveBefore_ = 0;
-};
+// The table's blocks are all released on close, whatever loads came before.
+using Loader = test::HeapBalancedTest;
 
 TEST_F(Loader, ReadsLinesAsATextModeStreamDoes) {
     struct Case {

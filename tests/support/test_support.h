@@ -1,7 +1,10 @@
 // Small helpers shared by the tests.
 #pragma once
 
+#include "heapward/heapward.h"
 #include "scan/scan_view.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
@@ -38,6 +41,18 @@ public:
 private:
     int64_t now_ = 1000000;
     int64_t step_;
+};
+
+// A test that must leave the allocator as it found it: every block it
+// takes, directly or through a table, is released by its end.
+class HeapBalancedTest : public ::testing::Test {
+protected:
+    void SetUp() override { liveBefore_ = heapward_live_blocks(); }
+    void TearDown() override {
+        heapward_set_limit(-1);
+        EXPECT_EQ(heapward_live_blocks(), liveBefore_) << "blocks left live";
+    }
+    int32_t liveBefore_ = 0;
 };
 
 // Joins lines with "\n" after each.
