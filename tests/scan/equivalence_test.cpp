@@ -1,6 +1,8 @@
-// The production loader and scanner against the plain reference in
+// The production loader, scanner and details against the plain reference in
 // reference_scanner.cpp: random sources, long runs that stress the
 // look-ahead, and a few hand-checked files that pin the reference itself.
+#include "scan/details.h"
+#include "scan/example_sources.h"
 #include "scan/function_table.h"
 #include "scan/loader.h"
 #include "scan/memory_view.h"
@@ -21,7 +23,9 @@
 namespace veldo {
 namespace {
 
+using reference::ReferenceDescription;
 using reference::ReferenceScan;
+using reference::ReferenceVariables;
 
 constexpr int32_t kMinLine = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMaxLine = std::numeric_limits<int32_t>::max();
@@ -43,6 +47,69 @@ std::string Escaped(std::string_view text) {
         }
     }
     return out + "\"";
+}
+
+std::string Listed(const std::vector<std::string> &items) {
+    std::string out = "{";
+    for (size_t k = 0; k < items.size(); ++k)
+        out += (k == 0 ? "" : ", ") + Escaped(items[k]);
+    return out + "}";
+}
+
+// Where the details of a listed function, filled afresh for each one, or
+// those the scan itself showed for the selected one, depart from the
+// reference; empty when they do not. The table has to match expected entry
+// for entry.
+std::string DetailsDifference(FunctionTable &table, const MemoryView &view,
+                              const reference::Result &expected) {
+    std::ostringstream out;
+    const auto report = [&](int32_t header, const char *what, const std::vector<std::string> &got,
+                            const std::vector<std::string> &want) {
+        out << what << " of the header on line " << FunctionTable::LineOf(header) << " "
+            << Escaped(expected.texts[static_cast<size_t>(header)]) << ": " << Listed(got) << ", expected "
+            << Listed(want);
+        return out.str();
+    };
+
+    int32_t shown = -1; // the header whose details the scan showed
+    int32_t position = 0;
+    for (int32_t i = 0; i < table.Count; ++i) {
+        if (table.Entries[i].IsFunction == 0)
+            continue;
+        if (position++ == view.functions.ItemIndex())
+            shown = i;
+        const auto k = static_cast<size_t>(i);
+        MemoryList variables;
+        FillVariableList(table, i, variables);
+        const std::vector<std::string> wantVariables = ReferenceVariables(expected, k);
+        if (variables.Items() != wantVariables)
+            return report(i, "variables", variables.Items(), wantVariables);
+        MemoryList description;
+        FillDescription(table, i, description);
+        const std::vector<std::string> wantDescription = ReferenceDescription(expected, k);
+        if (description.Items() != wantDescription)
+            return report(i, "description", description.Items(), wantDescription);
+    }
+
+    // With nothing selected the scan leaves the fresh view's variables and
+    // panel alone.
+    std::vector<std::string> wantVariables;
+    std::vector<std::string> wantDescription = {reference::kNoDescriptionText};
+    std::string wantPanel;
+    if (shown >= 0) {
+        wantVariables = ReferenceVariables(expected, static_cast<size_t>(shown));
+        wantDescription = ReferenceDescription(expected, static_cast<size_t>(shown));
+        wantPanel = "Source Line: " + std::to_string(FunctionTable::LineOf(shown));
+    }
+    if (view.variables.Items() != wantVariables || view.description.Items() != wantDescription ||
+        view.panels[kPanelSourceLine] != wantPanel) {
+        out << "details shown for list item " << view.functions.ItemIndex() << ": panel "
+            << Escaped(view.panels[kPanelSourceLine]) << ", variables " << Listed(view.variables.Items())
+            << ", description " << Listed(view.description.Items()) << "; expected " << Escaped(wantPanel)
+            << ", " << Listed(wantVariables) << ", " << Listed(wantDescription);
+        return out.str();
+    }
+    return {};
 }
 
 // Loads bytes into table with the production code and describes where the
@@ -89,7 +156,7 @@ std::string Difference(FunctionTable &table, std::string_view bytes, int32_t cur
         out << "selected item " << view.functions.ItemIndex() << ", expected " << selected;
         return out.str();
     }
-    return {};
+    return DetailsDifference(table, view, expected);
 }
 
 // Mostly small files, which explore the rules fastest, with some larger
@@ -197,30 +264,7 @@ TEST(Equivalence, LongUndecidedLookAheads) {
 // outcomes checked by hand.
 
 TEST(ReferenceScanner, FindsTheHeadersOfAFormUnit) {
-    const std::string file = test::Lines({
-        "//---------------------------------------------------------------------------",
-        "#include <vcl.h>",
-        "#pragma hdrstop",
-        "//---------------------------------------------------------------------------",
-        "TForm1 *Form1;",
-        "//---------------------------------------------------------------------------",
-        "__fastcall TForm1::TForm1(TComponent* Owner)",
-        "        : TForm(Owner)",
-        "{",
-        "}",
-        "//---------------------------------------------------------------------------",
-        "// Counts the lines",
-        "int CountLines(char text[],",
-        "               int len)",
-        "{",
-        "    int n = 0;",
-        "    return n;",
-        "}",
-        "static int Twice(int a);",
-        "void Button1Click(int sender)",
-        "{",
-        "}",
-    });
+    const std::string file = test::FormUnitSource();
     const std::vector<std::string> names = {"TForm1::TForm1", "CountLines"};
     const struct {
         int32_t cursorLine;
@@ -235,31 +279,75 @@ TEST(ReferenceScanner, FindsTheHeadersOfAFormUnit) {
             EXPECT_EQ(result.marks[i], i == 6 || i == 12 ? 1 : 0) << "entry " << i;
         EXPECT_EQ(result.texts[6], "__fastcall TForm1::TForm1(TComponent* Owner)");
     }
+
+    const reference::Result result = ReferenceScan(file, 0);
+    const std::string separator(file.substr(0, file.find('\n')));
+    EXPECT_EQ(ReferenceVariables(result, 6),
+              (std::vector<std::string>{"TComponent* Owner)", ": TForm(Owner "}));
+    EXPECT_EQ(ReferenceDescription(result, 6), std::vector<std::string>{separator});
+    EXPECT_EQ(ReferenceVariables(result, 12), (std::vector<std::string>{"char text[]", "int len "}));
+    EXPECT_EQ(ReferenceDescription(result, 12), (std::vector<std::string>{separator, "// Counts the lines"}));
+}
+
+// Each header stands on the second line.
+TEST(ReferenceScanner, FollowsTheParameterRules) {
+    const std::string a253(253, 'a');
+    const struct {
+        std::vector<std::string> lines;
+        std::vector<std::string> variables;
+    } kCases[] = {
+        // The work copy, counted from the "(", ends before the "," here...
+        {{"x", "f(" + a253 + ", b) {", "{"}, {a253}},
+        // ...and splits the "*/" here.
+        {{"x", "f(" + a253 + "*/ b", "{"}, {a253 + "*"}},
+        // The copy starts at the "(", however far into the line.
+        {{"x", std::string(300, ' ') + "f(int a) {"}, {"int a  "}},
+        // A first token of blanks alone still makes the next one a later token.
+        {{"x", "int g(int a", ", y", " ,zz)", "{"}, {"int a", "zz "}},
+        {{"x", "void f(int a,", " int b) // c; d", "{"}, {"int a"}},
+        {{"x", "void f(int a, b{c, d", "{"}, {"int a", "b", "d"}},
+        {{"x", "void f(int (*cb)(int)) {"}, {"int (*cb)(int)  "}},
+        {{"x", "void f(\x01\x02xy, \x1f c)", "{"}, {"xy", "c "}},
+        {{"x", "void f(int a,", " x /* old */, y", " bb)", "{"}, {"int a", "bb "}},
+        {{"x", "void f(int a,", " int b /* c; d */", " cc)", "{"}, {"int a"}},
+        // No items: the "{" ends the list with nothing to change.
+        {{"x", "void f(,", "{"}, {}},
+        {{"x", "void f(,", "{ int a)"}, {""}},
+        // The header line's first token needs two characters as well.
+        {{"x", "void f(a", "b) {"}, {"b  "}},
+    };
+    for (const auto &c : kCases) {
+        std::string file;
+        for (const auto &line : c.lines)
+            file.append(line).push_back('\n');
+        EXPECT_EQ(ReferenceVariables(ReferenceScan(file, 0), 1), c.variables) << Escaped(file);
+    }
+}
+
+TEST(ReferenceScanner, FollowsTheDescriptionRules) {
+    const std::vector<std::string> none = {reference::kNoDescriptionText};
+    const struct {
+        std::vector<std::string> lines;
+        size_t header;
+        std::vector<std::string> description;
+    } kCases[] = {
+        {{"int a; // x", "", "x", "ab", "// }", "//", " ", "f(int a)", "{"}, 7, {"//"}},
+        {{"int a;", "  // why", "\t", "/* } */", "f(int a)", "{"}, 4, none},
+        {{"};", "", "*", "f(a)", "{"}, 3, none},
+        {{"// about f", "f(a)", "{"}, 1, none},
+        {{"f(a)", "{"}, 0, none},
+        {{"}", "// one", "  // two", "f(a) // done; really", "{"}, 3, {"// one", "  // two"}},
+    };
+    for (const auto &c : kCases) {
+        std::string file;
+        for (const auto &line : c.lines)
+            file.append(line).push_back('\n');
+        EXPECT_EQ(ReferenceDescription(ReferenceScan(file, 0), c.header), c.description) << Escaped(file);
+    }
 }
 
 TEST(ReferenceScanner, TakesAMacroLineAndSkipsTheDefinitionBehindIt) {
-    const std::string file = test::Lines({
-        "// utilities",
-        "",
-        "int Max(int a, int b) { return a > b ? a : b; }",
-        "",
-        "char *Dup(const char *s) {",
-        "    return strdup(s);",
-        "}",
-        "",
-        "DECLARE_HANDLER(Foo)",
-        "void Bar(int x)",
-        "{",
-        "}",
-        "",
-        "void Qux(int a)   // see note; below",
-        "{",
-        "    if (a)",
-        "    {",
-        "        Bar(a)",
-        "    }",
-        "}",
-    });
+    const std::string file = test::UtilitiesSource();
     const reference::Result result = ReferenceScan(file, 12);
     EXPECT_EQ(result.names, (std::vector<std::string>{"*Dup", "DECLARE_HANDLER", "Qux"}));
     EXPECT_EQ(result.selected, 1);

@@ -6,6 +6,7 @@ namespace veldo::reference {
 namespace {
 
 constexpr size_t kReadChars = 599; // a 600-byte buffer less its terminator
+constexpr size_t kWorkChars = 255; // the parameter work area of 256 bytes less its terminator
 constexpr size_t npos = std::string::npos;
 
 bool Contains(const std::string &text, std::string_view what) {
@@ -156,6 +157,33 @@ bool IsBlankName(const std::string &name) {
     return k == name.size();
 }
 
+// The tokens of a work copy: the text between commas, where commas before
+// the first token and runs of commas produce no empty token.
+std::vector<std::string> CommaTokens(const std::string &copy) {
+    std::vector<std::string> tokens;
+    std::string token;
+    for (const char c : copy) {
+        if (c != ',') {
+            token.push_back(c);
+            continue;
+        }
+        if (!token.empty())
+            tokens.push_back(token);
+        token.clear();
+    }
+    if (!token.empty())
+        tokens.push_back(token);
+    return tokens;
+}
+
+std::string WithoutLeadingControls(const std::string &token) {
+    size_t k = 0;
+    while (k < token.size() && static_cast<unsigned char>(token[k]) >= 1 &&
+           static_cast<unsigned char>(token[k]) <= 32)
+        ++k;
+    return token.substr(k);
+}
+
 } // namespace
 
 std::vector<std::string> ReadEntries(std::string_view fileBytes) {
@@ -220,6 +248,83 @@ Result ReferenceScan(std::string_view fileBytes, int32_t cursorLine) {
             result.selected = listed - 1;
     }
     return result;
+}
+
+std::vector<std::string> ReferenceVariables(const Result &result, size_t headerIndex) {
+    std::vector<std::string> items;
+    bool metParenthesis = false;
+    for (size_t i = headerIndex; i < result.texts.size(); ++i) {
+        const std::string &text = result.texts[i];
+
+        std::string copy;
+        if (metParenthesis) {
+            copy = text;
+        } else {
+            const size_t open = text.find('(');
+            if (open == npos)
+                continue;
+            copy = text.substr(open);
+            copy[0] = ' ';
+            metParenthesis = true;
+        }
+        // Whatever does not fit the work area is never looked at: a ";",
+        // "*/", "," or "{" beyond it does not count.
+        if (copy.size() > kWorkChars)
+            copy.resize(kWorkChars);
+
+        if (Contains(copy, ";"))
+            break;
+        if (Contains(copy, "*/"))
+            continue;
+
+        const std::vector<std::string> tokens = CommaTokens(copy);
+        if (tokens.empty())
+            continue;
+        for (size_t t = 0; t < tokens.size(); ++t) {
+            const std::string v = WithoutLeadingControls(tokens[t]);
+            const size_t needed = t == 0 ? 2 : 1;
+            if (v.size() < needed)
+                continue;
+            std::string item = v;
+            if (const size_t brace = item.find('{'); brace != npos)
+                item.resize(brace);
+            items.push_back(item);
+        }
+
+        if (Contains(copy, "{")) {
+            if (items.empty())
+                break;
+            std::string &last = items.back();
+            if (const size_t close = last.rfind(')'); close != npos)
+                last[close] = ' ';
+            break;
+        }
+    }
+    return items;
+}
+
+std::vector<std::string> ReferenceDescription(const Result &result, size_t headerIndex) {
+    bool found = false;
+    size_t boundary = 0;
+    for (size_t k = headerIndex; k > 0; --k) {
+        const std::string &text = result.texts[k - 1];
+        if (Contains(text, "}") || Contains(text, ";")) {
+            found = true;
+            boundary = k - 1;
+            break;
+        }
+    }
+    if (!found)
+        return {kNoDescriptionText};
+
+    std::vector<std::string> lines;
+    for (size_t k = boundary + 1; k < headerIndex; ++k) {
+        if (result.texts[k].size() >= 2)
+            lines.push_back(result.texts[k]);
+    }
+    if (lines.empty())
+        lines.push_back(kNoDescriptionText);
+    return lines;
 }
 
 } // namespace veldo::reference

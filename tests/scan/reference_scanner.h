@@ -27,4 +27,15 @@ std::vector<std::string> ReadEntries(std::string_view fileBytes);
 // cursorLine (a line number counted from 1).
 Result ReferenceScan(std::string_view fileBytes, int32_t cursorLine);
 
+// The item the description shows when it has nothing else.
+inline constexpr const char *kNoDescriptionText = "Description not available...";
+
+// The variable list of the header at headerIndex of a scanned result: its
+// parameters, one item each.
+std::vector<std::string> ReferenceVariables(const Result &result, size_t headerIndex);
+
+// The description list of the header at headerIndex: the lines back to the
+// previous statement or block, or the single "not available" item.
+std::vector<std::string> ReferenceDescription(const Result &result, size_t headerIndex);
+
 } // namespace veldo::reference

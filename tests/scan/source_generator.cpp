@@ -63,6 +63,41 @@ const char *const kParams[] = {"int a",          "char *s",     "const char* p",
                                "int (*cb)(int)", "List<int> x", "int x = 0",     "WPARAM w, LPARAM l",
                                "char text[]",    "int len",     "T& t",          ""};
 
+// Parameter lines and their ends that the variable list treats in telling
+// ways: commas in runs or first on the line, tokens of one or two
+// characters, comments holding ";" or closing with "*/", a "{" behind a
+// comma, and items with several ")".
+const char *const kParamPieces[] = {"int a",
+                                    "bb",
+                                    "x",
+                                    "",
+                                    ",",
+                                    ",,",
+                                    ", x",
+                                    ",a",
+                                    ",\tc",
+                                    ", ,d",
+                                    ",,int b",
+                                    "int a,, int b",
+                                    "\x01x",
+                                    "\x1f\tcc",
+                                    "\x02\x7f",
+                                    "f(g(h))",
+                                    "int (*cb)(int))",
+                                    ")",
+                                    "int b /* was c */",
+                                    "/* old */ int c",
+                                    "*/ int d",
+                                    "int e // f; g",
+                                    "int h /* i; j */",
+                                    "int k, {",
+                                    "int l,{",
+                                    "{",
+                                    "int m {",
+                                    "int n) {"};
+
+const char *const kParamEnds[] = {",", ",,", "", ", ", ",  // more", " // next;", ", /* x */", ", {", " ,"};
+
 const char *const kSyllables[] = {"foo",  "Bar",   "get",   "Set", "count",  "Lines", "x",    "Form1",
                                   "Main", "init",  "do",    "run", "my",     "Ex",    "cept", "Notify",
                                   "Elif", "modif", "Print", "f",   "Handle", "Swi",   "tch",  "Catch"};
@@ -226,6 +261,54 @@ private:
         }
     }
 
+    std::string ParamPiece() { return rng_.Percent(50) ? rng_.Pick(kParams) : rng_.Pick(kParamPieces); }
+
+    // Parameters from line[origin] on, where the variable list's copy of the
+    // line starts, to just past the copy's end, with something it looks for
+    // just inside or just beyond that end.
+    std::string LongParameters(std::string line, size_t origin) {
+        static const char *const kFill[] = {"int a, ",          "char *s, ", "x, ",   "double value, ",
+                                            "int (*cb)(int), ", "    ",      "T& t,", "f(g)"};
+        const size_t at = origin + rng_.Between(250, 260);
+        while (line.size() < at)
+            line += rng_.Pick(kFill);
+        line.resize(at);
+        static const char *const kTelling[] = {"{",   ",",    ", {",     ",,", "*/", ")",
+                                               ") {", "// ;", "/* ; */", ",{", ", x"};
+        line += rng_.Pick(kTelling);
+        if (rng_.Percent(50))
+            line += " int b";
+        if (rng_.Percent(50))
+            line += ")";
+        return line;
+    }
+
+    // The lines a description is made of: comments, lines of no more than
+    // two characters, and comments with the "}" or ";" that ends the search
+    // for one.
+    void DescriptionLines() {
+        static const char *const kLines[] = {"",
+                                             "x",
+                                             "*",
+                                             "/",
+                                             " ",
+                                             "\t",
+                                             "ab",
+                                             "//",
+                                             " *",
+                                             "\x01",
+                                             "\x01\x02",
+                                             "// about it",
+                                             "// a; b",
+                                             "// }",
+                                             "/* } */",
+                                             " * x;",
+                                             "//---------------------------"};
+        const uint32_t count = rng_.Between(1, 5);
+        for (uint32_t k = 0; k < count; ++k)
+            Emit(rng_.Pick(kLines));
+    }
+
     void Body() {
         const uint32_t statements = rng_.Below(6);
         for (uint32_t k = 0; k < statements; ++k) {
@@ -243,16 +326,24 @@ private:
 
     void Function() {
         const std::string name = Name();
-        switch (rng_.Below(9)) {
+        if (rng_.Percent(35))
+            DescriptionLines();
+        switch (rng_.Below(10)) {
         case 0: // brace on the header's line
             Emit(Cat({Header(name), rng_.Pick(kKeywordGaps), "{"}));
             break;
         case 1: { // parameters over several lines
-            Emit(Cat({rng_.Pick(kTypes), " ", name, "(", rng_.Pick(kParams), ","}));
-            const uint32_t more = rng_.Below(3);
-            for (uint32_t k = 0; k < more; ++k)
-                Emit(Cat({Indent(), rng_.Pick(kParams), ","}));
-            Emit(Cat({Indent(), rng_.Pick(kParams), ")"}));
+            Emit(Cat({rng_.Pick(kTypes), " ", name, "(", ParamPiece(), rng_.Pick(kParamEnds)}));
+            // Some lists put their commas first on the line.
+            const char *const lead = rng_.Percent(25) ? ", " : "";
+            const uint32_t more = rng_.Below(4);
+            for (uint32_t k = 0; k < more; ++k) {
+                if (rng_.Percent(15))
+                    Emit(LongParameters(Indent(), 0));
+                else
+                    Emit(Cat({Indent(), lead, ParamPiece(), rng_.Pick(kParamEnds)}));
+            }
+            Emit(Cat({Indent(), lead, ParamPiece(), ")"}));
             Emit("{");
             break;
         }
@@ -280,6 +371,13 @@ private:
             static const char *const kTrailers[] = {
                 "   // see note; below", " /* a; b */", " /* open", " // {", "\t//", " /*/"};
             Emit(Cat({Header(name), rng_.Pick(kTrailers)}));
+            Emit("{");
+            break;
+        }
+        case 7: { // a header longer than the variable list's copy of it
+            const std::string indent = rng_.Percent(30) ? std::string(rng_.Between(240, 300), ' ') : "";
+            const std::string start = Cat({indent, rng_.Pick(kTypes), " ", name, "("});
+            Emit(LongParameters(start, start.size() - 1));
             Emit("{");
             break;
         }
