@@ -1,6 +1,7 @@
 #define HEAPWARD_BUILD
 #include "heapward/heapward.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <cstdio>
@@ -24,7 +25,10 @@ constexpr size_t kAlign = alignof(std::max_align_t);
 constexpr int32_t kClassStep = 8;
 constexpr int32_t kClasses = 128; // slots for up to 1016 bytes
 constexpr int32_t kMaxSmall = kClassStep * (kClasses - 1);
-constexpr size_t kChunkBytes = 1024 * 1024;
+// A class's first chunk is small, so a small file costs little memory;
+// each next one is twice the size, up to the largest.
+constexpr size_t kFirstChunkBytes = 16 * 1024;
+constexpr size_t kLargestChunkBytes = 1024 * 1024;
 constexpr uint16_t kLargeClass = 0xFFFF;
 
 // Sixteen bytes on every platform: the callers' file names are kept once, in
@@ -51,7 +55,7 @@ constexpr size_t kLargePrefix = (sizeof(Large) + kAlign - 1) / kAlign * kAlign;
 
 struct Chunk {
     Chunk *next;
-    int32_t sizeClass;
+    size_t bytes;
     size_t slotBytes;
     size_t slots;
     size_t used; // slots handed out at least once
@@ -163,12 +167,13 @@ Header *take_slot(int32_t sizeClass) {
     }
     Chunk *c = s.chunks[sizeClass];
     if (!c || c->used == c->slots) {
+        const size_t bytes = c ? std::min(2 * c->bytes, kLargestChunkBytes) : kFirstChunkBytes;
         const size_t slotBytes = sizeof(Header) + static_cast<size_t>(sizeClass) * kClassStep;
-        const size_t slots = (kChunkBytes - kChunkPrefix) / slotBytes;
+        const size_t slots = (bytes - kChunkPrefix) / slotBytes;
         void *memory = std::malloc(kChunkPrefix + slots * slotBytes);
         if (!memory)
             return nullptr;
-        c = new (memory) Chunk{s.chunks[sizeClass], sizeClass, slotBytes, slots, 0};
+        c = new (memory) Chunk{s.chunks[sizeClass], bytes, slotBytes, slots, 0};
         s.chunks[sizeClass] = c;
     }
     Header *h = slot_at(c, c->used++);
@@ -183,16 +188,23 @@ void give_slot(Header *h) {
     s.freeSlots[h->sizeClass] = h;
 }
 
-Header *take_large(int32_t size) {
-    void *memory = std::malloc(kLargePrefix + sizeof(Header) + static_cast<size_t>(size));
-    if (!memory)
-        return nullptr;
+void link_large(Large *l) {
     State &s = state();
-    auto *l = static_cast<Large *>(memory);
     l->prev = s.ring.prev;
     l->next = &s.ring;
     s.ring.prev->next = l;
     s.ring.prev = l;
+}
+
+size_t large_bytes(int32_t size) {
+    return kLargePrefix + sizeof(Header) + static_cast<size_t>(size);
+}
+
+Header *take_large(int32_t size) {
+    auto *l = static_cast<Large *>(std::malloc(large_bytes(size)));
+    if (!l)
+        return nullptr;
+    link_large(l);
     Header *h = header_of(l);
     h->sizeClass = kLargeClass;
     return h;
@@ -240,7 +252,12 @@ Header *checked(void *block, const char *what, const char *file, int32_t line) {
 }
 
 void report_at_exit() {
-    if (heapward_live_blocks() > 0)
+    bool wanted = false;
+    {
+        Lock lock;
+        wanted = state().options & HEAPWARD_REPORT_AT_EXIT;
+    }
+    if (wanted && heapward_live_blocks() > 0)
         heapward_report();
 }
 
@@ -285,19 +302,14 @@ void *heapward_realloc(void *block, int32_t size, const char *file, int32_t line
         h->size = size;
         count_in(h);
     } else if (!small && h->sizeClass == kLargeClass) {
+        // The list is mended around the block before it may move.
         Large *l = large_of(h);
         unlink_large(l);
-        void *moved = std::realloc(l, kLargePrefix + sizeof(Header) + static_cast<size_t>(size));
-        if (moved)
-            l = static_cast<Large *>(moved);
-        State &s = state();
-        l->prev = s.ring.prev;
-        l->next = &s.ring;
-        s.ring.prev->next = l;
-        s.ring.prev = l;
-        h = header_of(l);
+        void *moved = std::realloc(l, large_bytes(size));
+        link_large(moved ? static_cast<Large *>(moved) : l);
         if (!moved)
             return nullptr;
+        h = header_of(static_cast<Large *>(moved));
         count_out(h);
         h->size = size;
         count_in(h);
