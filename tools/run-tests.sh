@@ -7,8 +7,16 @@ cd "$here"
 logs=build/test-logs
 mkdir -p "$logs"
 
-ctest --preset native 2>&1 | tee "$logs/native.log"
-native=$?
+# run NAME COMMAND...: shows the output as it comes, keeps it in a log, and
+# leaves the command's own status in $status.
+run() {
+  name=$1; shift
+  { "$@" 2>&1; echo $? >"$logs/$name.status"; } | tee "$logs/$name.log"
+  status=$(cat "$logs/$name.status")
+}
+
+run native ctest --preset native
+native=$status
 
 # One fresh Wine prefix per run, removed afterwards.
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/veldo-wine.XXXXXX")
@@ -16,8 +24,8 @@ export WINEPREFIX="$prefix"
 trap 'WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1; rm -rf "$prefix"' EXIT INT TERM
 echo "Preparing a Wine prefix in $prefix..."
 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32 wineboot -i >/dev/null 2>&1
-ctest --preset win32 2>&1 | tee "$logs/win32.log"
-win32=$?
+run win32 ctest --preset win32
+win32=$status
 
 count() { # count LOG -> "passed failed"
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
@@ -26,10 +34,21 @@ count() { # count LOG -> "passed failed"
   [ -n "$total" ] || { echo "0 1"; return; }
   echo "$((total - failed)) $failed"
 }
-set -- $(count "$logs/native.log") $(count "$logs/win32.log")
+# A Windows test program runs all its cases in one process: count the cases
+# it reports, so the figures mean the same on both sides.
+count_cases() { # count_cases CTEST-LOG OUTPUT-LOG -> "passed failed"
+  set -- $(count "$1") "$2"
+  passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' "$3" | awk '{s+=$1} END {print s+0}')
+  failed=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below.*/\1/p' "$3" | awk '{s+=$1} END {print s+0}')
+  # A program that failed without a word of its own still counts as a failure.
+  [ "$2" -gt 0 ] && [ "$failed" -eq 0 ] && failed=$2
+  echo "$passed $failed"
+}
+set -- $(count "$logs/native.log") \
+  $(count_cases "$logs/win32.log" build/win32/Testing/Temporary/LastTest.log)
 passed=$(($1 + $3))
 failed=$(($2 + $4))
 echo
-echo "native: $1 passed, $2 failed; windows under wine: $3 passed, $4 failed"
+echo "native: $1 passed, $2 failed; windows under wine: $3 passed, $4 failed (test cases)"
 echo "summary: $passed passed, $failed failed"
 [ "$native" -eq 0 ] && [ "$win32" -eq 0 ] && [ "$failed" -eq 0 ]
