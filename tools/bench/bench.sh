@@ -169,6 +169,8 @@ calc() { awk "BEGIN { $1 }"; } # awk arithmetic for the figures bash cannot do
 ratio() { calc "if ($2 > 0) printf \"%.1f\", $1 / $2; else printf \"inf\""; }
 
 ctags_cmd=(ctags --options=NONE -x --c++-kinds=f --language-force=C++ -L "$out/pieces.list")
+# The same files, one ctags process for each.
+ctags_each_cmd=(xargs -a "$out/pieces.list" -n 1 ctags --options=NONE -x --c++-kinds=f --language-force=C++)
 
 echo
 echo "== machine"
@@ -201,6 +203,8 @@ measure_cmd "${ctags_cmd[@]}"
 ctags_time=$m_time ctags_kib=$m_kib
 (( m_exit == 0 )) || warnings+=("ctags exited with status $m_exit")
 ctags_tags=$("${ctags_cmd[@]}" 2>/dev/null | wc -l || true)
+measure_cmd "${ctags_each_cmd[@]}"
+ctags_each_time=$m_time
 measure_cmd wc -l "$out/big.cpp"
 wc_time=$m_time
 
@@ -209,8 +213,10 @@ ordinary_time=${vtime[ordinary.cpp]}
 echo
 echo "== big.cpp ($target_lines lines, $(wc -l < "$out/pieces.list") source files)"
 printf '%-28s %10.4f s  %9.1f MiB  %s functions\n' "ctags (piece files)" "$ctags_time" "$(calc "print $ctags_kib / 1024")" "$ctags_tags"
+printf '%-28s %10.4f s\n' "ctags, a process per file" "$ctags_each_time"
 printf '%-28s %10.4f s\n' "wc -l" "$wc_time"
 printf '%-28s %10s x\n' "ctags / veldo-list" "$(ratio "$ctags_time" "$big_time")"
+printf '%-28s %10s x\n' "ctags per file / veldo-list" "$(ratio "$ctags_each_time" "$big_time")"
 printf '%-28s %10s x\n' "veldo-list / wc -l" "$(ratio "$big_time" "$wc_time")"
 
 echo
@@ -228,7 +234,7 @@ verdict() { if calc "exit !($1)"; then echo met; else echo "NOT met"; fi; }
 speedup=$(ratio "$ctags_time" "$big_time")
 echo
 echo "== goals"
-echo "veldo-list is at least 10x faster than ctags on $target_lines lines:" \
+echo "veldo-list is at least 10x faster than ctags (one process for all files) on $target_lines lines:" \
   "${speedup}x, goal >= 10x ($(verdict "$big_time > 0 && $ctags_time / $big_time >= 10"))"
 echo "each adversarial file takes at most 2x the time of $ordinary_lines ordinary lines:" \
   "worst ${worst_ratio}x ($worst_file), goal <= 2x ($(verdict "$ordinary_time > 0 && ${vtime[$worst_file]} / $ordinary_time <= 2"))"
