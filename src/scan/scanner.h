@@ -52,10 +52,10 @@ void MarkCandidates(FunctionTable &table, const LineInfo *lines = nullptr);
 // The display name of a marked header line; empty when the line gives none.
 std::string ExtractName(const char *text, bool *commaBeforeName);
 
-// Names the marked entries, lists the accepted ones
-// in functions and unmarks the rest. Returns the list index of the last
-// listed function whose header is at or above cursorLine: 0 when no marked
-// header lies there, -1 when all of those were rejected.
+// Names the marked entries, lists the accepted ones in functions and unmarks
+// the rest. Returns the list index of the last listed function whose header
+// is at or above cursorLine: 0 when no marked header lies there, -1 when all
+// of those were rejected.
 int32_t ListFunctions(FunctionTable &table, int32_t cursorLine, ListItems &functions);
 
 } // namespace veldo
