@@ -1,5 +1,7 @@
 #include "scan/details.h"
 
+#include "scan/scanner.h"
+
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -7,19 +9,8 @@
 namespace veldo {
 namespace {
 
-const char *TextOf(const FunctionEntry &entry) {
-    return entry.Text ? entry.Text : "";
-}
-
 // The parameter work copy keeps this many characters of a line.
 constexpr size_t kVariableWorkChars = 255;
-
-std::string_view TrimLeadingControls(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size() && static_cast<unsigned char>(s[i]) <= 32)
-        ++i;
-    return s.substr(i);
-}
 
 // Appends the parameters found on one work copy; true when the copy ends
 // the parameter list.

@@ -28,6 +28,11 @@ struct FunctionTable {
     static int32_t LineOf(int32_t index) { return index + 1; }
 };
 
+// An entry's text; a released one reads as empty.
+inline const char *TextOf(const FunctionEntry &entry) {
+    return entry.Text ? entry.Text : "";
+}
+
 // Releases every line text; Count, the array and the marks stay, so a later
 // load reuses the array.
 void FreeFunctionTable(FunctionTable &table);

@@ -10,10 +10,6 @@
 namespace veldo {
 namespace {
 
-const char *TextOf(const FunctionEntry &entry) {
-    return entry.Text ? entry.Text : "";
-}
-
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -317,6 +313,13 @@ void MarkCandidates(FunctionTable &table, const LineInfo *lines) {
     }
 }
 
+std::string_view TrimLeadingControls(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) <= 32)
+        ++i;
+    return text.substr(i);
+}
+
 std::string ExtractName(const char *text, bool *commaBeforeName) {
     const std::string_view copy(text);
     size_t k = copy.find('(');
@@ -345,10 +348,7 @@ int32_t ListFunctions(FunctionTable &table, int32_t cursorLine, ListItems &funct
             continue;
         bool comma = false;
         const std::string name = ExtractName(TextOf(entry), &comma);
-        size_t first = 0;
-        while (first < name.size() && static_cast<unsigned char>(name[first]) <= 32)
-            ++first;
-        if (comma || first == name.size()) {
+        if (comma || TrimLeadingControls(name).empty()) {
             entry.IsFunction = 0;
         } else {
             functions.Add(name);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace veldo {
 
@@ -48,6 +49,9 @@ inline LineInfo DescribeLine(const char *text, size_t length) {
 // while the lines are at hand). Runs in time linear in the size of the
 // table's texts.
 void MarkCandidates(FunctionTable &table, const LineInfo *lines = nullptr);
+
+// text without its leading characters of codes 1 to 32.
+std::string_view TrimLeadingControls(std::string_view text);
 
 // The display name of a marked header line; empty when the line gives none.
 std::string ExtractName(const char *text, bool *commaBeforeName);

@@ -9,12 +9,12 @@
 #include "scan/reference_scanner.h"
 #include "scan/source_generator.h"
 #include "support/test_support.h"
+#include "veldo-list/veldo_list.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -32,21 +32,9 @@ constexpr int32_t kMaxLine = std::numeric_limits<int32_t>::max();
 
 // Text with its unprintable bytes escaped, for failure messages.
 std::string Escaped(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 32 || byte >= 127) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
 }
 
 std::string Listed(const std::vector<std::string> &items) {
