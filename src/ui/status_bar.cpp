@@ -1,0 +1,31 @@
+#include "ui/status_bar.h"
+
+#include <commctrl.h>
+
+namespace ui {
+
+StatusBar::StatusBar(Window &parent, int id, int height, std::initializer_list<int> panelWidths) {
+    // The parent's layout places it, not the control's own bottom docking.
+    CreateControl(STATUSCLASSNAMEA, 0, WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP, "",
+                  &parent, id, 0, 0, 100, height);
+    int edge = 0;
+    for (int width : panelWidths)
+        rightEdges_.push_back(edge += width);
+    Perform(SB_SETPARTS, rightEdges_.size(), reinterpret_cast<LPARAM>(rightEdges_.data()));
+    SetAlign(Align::Bottom);
+}
+
+void StatusBar::SetPanelText(int panel, std::string_view text) {
+    std::string copy(text);
+    Perform(SB_SETTEXTA, panel, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+std::string StatusBar::PanelText(int panel) const {
+    LRESULT length = LOWORD(SendMessageA(Handle(), SB_GETTEXTLENGTHA, panel, 0));
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(Handle(), SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+} // namespace ui
