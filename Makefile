@@ -1,5 +1,5 @@
 # Top-level commands; each installs what is missing first (as root).
-.PHONY: all deps build build-native build-win32 test demo bench fuzz clean
+.PHONY: all deps build build-native build-win32 test demo bench fuzz art clean
 
 SAMPLE := examples/sample.cpp
 SAMPLE_LINE := 61
@@ -42,6 +42,13 @@ fuzz: deps
 	@cp -n examples/*.cpp tests/fuzz/regressions/* build/fuzz/corpus/ 2>/dev/null || true
 	build/fuzz/bin/scan_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
 	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus
+
+# Redraws the program's pictures into src/app/res (checked in: the Windows
+# cross build cannot run the host tool).
+art:
+	@mkdir -p build/art
+	g++ -std=c++20 -O2 -o build/art/draw-art tools/art/draw_art.cpp
+	build/art/draw-art src/app/res
 
 clean:
 	rm -rf build

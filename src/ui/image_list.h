@@ -1,8 +1,9 @@
 // A strip of equal images from a bitmap resource, magenta being transparent.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <cstdint>
 #include <vector>
