@@ -22,8 +22,13 @@ ComboBox::ComboBox(Window &parent, int id, ComboStyle style, bool sorted, int x,
     editHeight_ = static_cast<int>(Perform(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0)) + 6;
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    if (GetComboBoxInfo(Handle(), &info) && info.hwndItem)
+    if (GetComboBoxInfo(Handle(), &info) && info.hwndItem) {
         SetWindowSubclass(info.hwndItem, EditProc, kEditSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        // A simple combo box cut just below its edit field shows nothing
+        // of its list.
+        if (style == ComboStyle::Simple)
+            editHeight_ = info.rcItem.bottom + info.rcItem.top;
+    }
     Resize(width);
 }
 
