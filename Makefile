@@ -1,5 +1,5 @@
 # Top-level commands; each installs what is missing first (as root).
-.PHONY: all deps build build-native build-win32 test demo bench fuzz art clean
+.PHONY: all deps build build-native build-win32 test demo bench fuzz art screenshot clean
 
 SAMPLE := examples/sample.cpp
 SAMPLE_LINE := 61
@@ -28,6 +28,10 @@ demo: deps
 	@cmake --build --preset native --target veldo-list
 	@echo "Functions of $(SAMPLE), cursor at line $(SAMPLE_LINE) ('>' marks the one selected):"
 	@build/native/bin/veldo-list $(SAMPLE) $(SAMPLE_LINE)
+
+# Pictures of VELDO.EXE on a private X display, written to build/screenshots.
+screenshot: build-win32
+	@tools/screenshot/take.sh
 
 bench: deps
 	@cmake --preset native >/dev/null

@@ -42,7 +42,7 @@ Tfrm_veldo::Tfrm_veldo()
       Panel1(*this, kIdPanelSearch, 0, 0, kDesignWidth, 59),
       StatusBar1(*this, kIdStatusBar, 19, {150, 100, 100, 50}),
       Animate1(Panel1, kIdAnimate, 0, 4, 49, 50, IDR_FIND_AVI, kStopFrame),
-      ListBoxDesc(*this, kIdListBoxDesc, 0, 0, 300, 72),
+      ListBoxDesc(*this, kIdListBoxDesc, 0, 0, 300, 72, false),
       Splitter1(*this, kIdSplitterDesc, ui::Align::Bottom, 3, ListBoxDesc),
       StaticText1(Panel1, kIdStaticSearch, 53, 4, 54, 21, "Search", true),
       TimerStopAni(*this, kTimerStopAnimation, 2000, true), ListBoxVar(*this, kIdListBoxVar, 0, 0, 141, 200),

@@ -73,18 +73,24 @@ Window::~Window() {
 }
 
 void Window::DestroyHandle() {
+    if (HWND hwnd = Detach())
+        DestroyWindow(hwnd);
+}
+
+HWND Window::Detach() {
     if (!hwnd_)
-        return;
+        return nullptr;
     HWND hwnd = std::exchange(hwnd_, nullptr);
     if (subclassed_)
         RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
     RemovePropA(hwnd, kObjectProperty);
     if (parent_)
         std::erase(parent_->children_, this);
+    parent_ = nullptr;
     for (Window *child : children_)
         child->parent_ = nullptr;
     children_.clear();
-    DestroyWindow(hwnd);
+    return hwnd;
 }
 
 Window *Window::FromHandle(HWND hwnd) {
@@ -142,6 +148,12 @@ LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LP
 // The one place where an exception raised by a handler stops: it is shown,
 // and the program runs on.
 LRESULT Window::Dispatch(Window *window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) {
+        // Destroyed with its parent: the wrapper lets go of the handle.
+        LRESULT result = window->Default(message, wParam, lParam);
+        window->Detach();
+        return result;
+    }
     try {
         return window->HandleMessage(message, wParam, lParam);
     } catch (const std::exception &error) {

@@ -111,6 +111,8 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT Dispatch(Window *window, UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND hwnd, Window *parent);
+    // Forgets the handle without destroying the window; returns it.
+    HWND Detach();
 
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
