@@ -1,0 +1,57 @@
+#include "driver/input.h"
+
+#include "driver/wait.h"
+
+#include <vector>
+
+namespace veldo::e2e {
+namespace {
+
+void Key(WORD key, bool up) {
+    const BYTE scan = static_cast<BYTE>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    keybd_event(static_cast<BYTE>(key), scan, up ? KEYEVENTF_KEYUP : 0, 0);
+}
+
+bool IsSelfOrDescendant(HWND window, HWND of) {
+    return window && (window == of || IsChild(of, window));
+}
+
+} // namespace
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+bool Focus(HWND window) {
+    return WaitUntil([&] {
+        if (GetForegroundWindow() != window)
+            SetForegroundWindow(window);
+        return GetForegroundWindow() == window && IsSelfOrDescendant(FocusOf(window), window);
+    });
+}
+
+void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
+    for (WORD m : modifiers)
+        Key(m, false);
+    Key(key, false);
+    Key(key, true);
+    const std::vector<WORD> held(modifiers);
+    for (auto it = held.rbegin(); it != held.rend(); ++it)
+        Key(*it, true);
+}
+
+void ClickAt(POINT p) {
+    SetCursorPos(p.x, p.y);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const DWORD ax = static_cast<DWORD>(p.x * 65535 / (w > 1 ? w - 1 : 1));
+    const DWORD ay = static_cast<DWORD>(p.y * 65535 / (h > 1 ? h - 1 : 1));
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+}
+
+} // namespace veldo::e2e

@@ -1,0 +1,25 @@
+// Keyboard and mouse input as the user gives it: synthesised events that go
+// to whatever window has the focus.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+
+namespace veldo::e2e {
+
+// Brings window to the foreground and waits until its thread has a focus
+// window; Wine drops synthesised keys that arrive before that.
+bool Focus(HWND window);
+
+// The window with the keyboard focus in window's thread, or nullptr.
+HWND FocusOf(HWND window);
+
+// Presses and releases key while holding the modifiers (VK_MENU, VK_CONTROL,
+// VK_SHIFT), releasing them in reverse order afterwards.
+void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+
+// Moves the pointer to the screen point and clicks the left button there.
+void ClickAt(POINT screenPoint);
+
+} // namespace veldo::e2e

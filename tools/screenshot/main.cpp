@@ -1,0 +1,66 @@
+// veldo-screenshot OUTPUT.png: starts VELDO.EXE on examples/sample.cpp at
+// line 61 with fresh settings, saves its main window once the list is
+// filled and the picture has settled, then closes it.
+#include "driver/registry.h"
+#include "driver/screenshot.h"
+#include "driver/veldo.h"
+#include "driver/wait.h"
+#include "driver/window.h"
+
+#include <cstdio>
+
+using namespace veldo::e2e;
+
+namespace {
+
+int Fail(const char *what) {
+    std::fprintf(stderr, "veldo-screenshot: %s\n", what);
+    EndAllVeldo();
+    return 1;
+}
+
+// Painting follows the load: wait until two captures a moment apart agree.
+Image SettledCapture(HWND window) {
+    Image last = CaptureWindow(window);
+    WaitUntil([&] {
+        Sleep(150);
+        Image now = CaptureWindow(window);
+        const bool same = now.width == last.width && now.height == last.height && now.rgb == last.rgb;
+        last = std::move(now);
+        return same;
+    });
+    return last;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: veldo-screenshot OUTPUT.png\n");
+        return 2;
+    }
+    // A running copy would take the invocation over; old settings would
+    // change the picture.
+    EndAllVeldo();
+    DeleteUserKey(kVeldoKey);
+    UseUnmanagedWindowsUnderWine();
+
+    const std::string file = SourceTreePath("examples/sample.cpp");
+    Process veldo = StartVeldo(file, 61);
+    if (!veldo)
+        return Fail("cannot start VELDO.EXE");
+    MainWindow main(WaitForMainWindow(veldo.Pid()));
+    if (!main || !main.WaitLoaded(file))
+        return Fail("the main window did not show the sample");
+
+    const Image image = SettledCapture(main.Handle());
+    if (!SavePng(argv[1], image))
+        return Fail("cannot capture the window or write the picture");
+
+    PostMessageA(main.Handle(), WM_CLOSE, 0, 0);
+    if (!veldo.WaitForExit(kTimeoutMs))
+        return Fail("VELDO.EXE did not close");
+    DeleteUserKey(kVeldoKey);
+    std::printf("%s (%dx%d)\n", argv[1], image.width, image.height);
+    return 0;
+}
