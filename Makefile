@@ -1,8 +1,6 @@
 # Top-level commands; each installs what is missing first (as root).
 .PHONY: all deps build build-native build-win32 test demo bench fuzz art screenshot clean
 
-SAMPLE := examples/sample.cpp
-SAMPLE_LINE := 61
 FUZZ_SECONDS := 60
 
 all: build
@@ -23,11 +21,9 @@ build-win32: deps
 test: build
 	@tools/run-tests.sh
 
-demo: deps
-	@cmake --preset native >/dev/null
-	@cmake --build --preset native --target veldo-list
-	@echo "Functions of $(SAMPLE), cursor at line $(SAMPLE_LINE) ('>' marks the one selected):"
-	@build/native/bin/veldo-list $(SAMPLE) $(SAMPLE_LINE)
+# VELDO.EXE under Wine on the sample: its function list and a picture.
+demo: build-win32
+	@tools/demo.sh
 
 # Pictures of VELDO.EXE on a private X display, written to build/screenshots.
 screenshot: build-win32

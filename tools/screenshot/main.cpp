@@ -1,6 +1,7 @@
 // veldo-screenshot OUTPUT.png: starts VELDO.EXE on examples/sample.cpp at
-// line 61 with fresh settings, saves its main window once the list is
-// filled and the picture has settled, then closes it.
+// line 61 with fresh settings, prints the function list it shows, saves its
+// main window once the list is filled and the picture has settled, then
+// closes it.
 #include "driver/registry.h"
 #include "driver/screenshot.h"
 #include "driver/veldo.h"
@@ -8,6 +9,8 @@
 #include "driver/window.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 using namespace veldo::e2e;
 
@@ -52,6 +55,12 @@ int main(int argc, char **argv) {
     MainWindow main(WaitForMainWindow(veldo.Pid()));
     if (!main || !main.WaitLoaded(file))
         return Fail("the main window did not show the sample");
+
+    // The list as the window shows it, the selected function marked.
+    const std::vector<std::string> functions = main.Functions();
+    const int selected = main.SelectedFunction();
+    for (size_t i = 0; i < functions.size(); ++i)
+        std::printf("%s%s\n", static_cast<int>(i) == selected ? "> " : "  ", functions[i].c_str());
 
     const Image image = SettledCapture(main.Handle());
     if (!SavePng(argv[1], image))
