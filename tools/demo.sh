@@ -11,14 +11,8 @@ mkdir -p "$out"
 if [ -n "${DISPLAY:-}" ]; then
   where="your display $DISPLAY"
 else
-  display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-  xvfb_pid=$!
-  trap 'kill "$xvfb_pid" 2>/dev/null; rm -f "$display_file"' EXIT
-  trap 'exit 130' INT TERM
-  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-  [ -s "$display_file" ] || { echo "demo: Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(cat "$display_file")"
+  . tools/private-display.sh
+  start_private_display
   where="a private X display ($DISPLAY, Xvfb)"
 fi
 
