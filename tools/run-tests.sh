@@ -38,12 +38,7 @@ for _ in $(seq 100); do [ -s "$prefix.display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$prefix.display")"
 rm -f "$prefix.display"
 echo "Preparing a Wine prefix in $prefix (display $DISPLAY)..."
-WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32 wineboot -i >/dev/null 2>&1
-# Without a window manager, hiding a window Wine leaves to one waits two
-# seconds each time; unmanaged windows hide at once. The desktop process
-# reads this when it starts, so let the one wineboot started end first.
-WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
+tools/prepare-wine-prefix.sh
 run win32 ctest --preset win32
 win32=$status
 
