@@ -29,10 +29,9 @@ TEST_P(HandOffTest, RunningCopyShowsTheNewFileAndStaysTheOnlyOne) {
     ASSERT_NO_FATAL_FAILURE(Close(v));
 }
 
-INSTANTIATE_TEST_SUITE_P(To, HandOffTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool> &info) {
-                             return info.param ? "SleepingCopy" : "AwakeCopy";
-                         });
+INSTANTIATE_TEST_SUITE_P(To, HandOffTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool> &info) {
+    return info.param ? "SleepingCopy" : "AwakeCopy";
+});
 
 using SearchBoxTest = VeldoTest;
 
@@ -53,13 +52,15 @@ TEST_F(SearchBoxTest, HistoryIsKeptForTheSameFileAndEmptiedForAnother) {
         << v.main.Panel(1).value_or("?");
     EXPECT_EQ(v.main.SelectedFunction(), 1);
     EXPECT_EQ(ComboItems(search), (std::vector<std::string>{"Stock", "AddItem", "Refresh"}));
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(search).empty(); })) << "search text '" << TextOf(search) << "'";
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(search).empty(); }))
+        << "search text '" << TextOf(search) << "'";
 
     ASSERT_TRUE(SetText(search, "Post"));
     ASSERT_NO_FATAL_FAILURE(HandOver(LedgerPath(), 17));
     ASSERT_TRUE(v.main.WaitLoaded(LedgerPath()));
     EXPECT_EQ(ComboCount(search), 0);
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(search).empty(); })) << "search text '" << TextOf(search) << "'";
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(search).empty(); }))
+        << "search text '" << TextOf(search) << "'";
     ASSERT_NO_FATAL_FAILURE(Close(v));
 }
 
@@ -76,6 +77,40 @@ TEST_F(ReloadTest, F5LoadsWhatTheMailboxHolds) {
     EXPECT_EQ(v.main.Functions(), LedgerFunctions());
     EXPECT_EQ(v.main.SelectedFunction(), 2);
     EXPECT_EQ(ReadUserString(kMsgKey, "WindowCaption"), CaptionFor(LedgerPath()));
+    ASSERT_NO_FATAL_FAILURE(Close(v));
+}
+
+} // namespace
+} // namespace veldo::e2e
+
+namespace veldo::e2e {
+namespace {
+
+using ActivationErrorTest = VeldoTest;
+
+// An error in the middle of an activation is shown, the activation stops
+// there and the program runs on with what it showed before.
+TEST_F(ActivationErrorTest, IsShownAndTheWindowKeepsItsFile) {
+    Veldo v;
+    ASSERT_NO_FATAL_FAILURE(StartLoaded(SamplePath(), kSampleLine, &v));
+    ASSERT_TRUE(WriteUserDword(kMsgKey, "Commandline", 1));
+    ASSERT_TRUE(Focus(v.main.Handle()));
+    PressKey(VK_F5);
+
+    HWND box = WaitForDialog(v.process.Pid());
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_EQ(TextOf(box), kApplicationTitle);
+    EXPECT_NE(DialogText(box).find("Invalid data type for 'Commandline'"), std::string::npos)
+        << DialogText(box);
+    ASSERT_TRUE(PressDialogOk(box));
+
+    EXPECT_EQ(v.main.Caption(), CaptionFor(SamplePath()));
+    EXPECT_EQ(v.main.Functions(), SampleFunctions());
+    // Still answering: a good mailbox and F5 load the next file.
+    ASSERT_TRUE(WriteUserString(kMsgKey, "Commandline", VeldoCommandLine(LedgerPath(), 21)));
+    ASSERT_TRUE(Focus(v.main.Handle()));
+    PressKey(VK_F5);
+    ASSERT_TRUE(v.main.WaitLoaded(LedgerPath())) << "caption '" << v.main.Caption() << "'";
     ASSERT_NO_FATAL_FAILURE(Close(v));
 }
 
