@@ -7,8 +7,10 @@
 namespace ui {
 
 namespace {
-constexpr UINT_PTR kEditSubclassId = 2;
-}
+// Every combo box's edit part is of the one system edit class; its
+// procedure is needed also after the combo's wrapper has gone.
+WNDPROC systemEditProc = nullptr;
+} // namespace
 
 ComboBox::ComboBox(Window &parent, int id, ComboStyle style, bool sorted, int x, int y, int width)
     : style_(style) {
@@ -23,7 +25,8 @@ ComboBox::ComboBox(Window &parent, int id, ComboStyle style, bool sorted, int x,
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     if (GetComboBoxInfo(Handle(), &info) && info.hwndItem) {
-        SetWindowSubclass(info.hwndItem, EditProc, kEditSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        systemEditProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(info.hwndItem, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
         // A simple combo box cut just below its edit field shows nothing
         // of its list.
         if (style == ComboStyle::Simple)
@@ -34,9 +37,11 @@ ComboBox::ComboBox(Window &parent, int id, ComboStyle style, bool sorted, int x,
 
 // The edit part has the keyboard; its keys go through the combo's routing
 // (key preview, the combo's own handler) before the edit sees them.
-LRESULT CALLBACK ComboBox::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR data) {
-    auto *combo = reinterpret_cast<ComboBox *>(data);
+LRESULT CALLBACK ComboBox::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The edit part's parent is the combo box.
+    auto *combo = dynamic_cast<ComboBox *>(FromHandle(GetParent(hwnd)));
+    if (!combo)
+        return CallWindowProcA(systemEditProc, hwnd, message, wParam, lParam);
     if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
         WORD key = static_cast<WORD>(wParam);
         bool pass = true;
@@ -49,10 +54,8 @@ LRESULT CALLBACK ComboBox::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         Guarded([&] { combo->OnKeyUp(key, CurrentShiftState()); });
         if (key == 0)
             return 0;
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, EditProc, kEditSubclassId);
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallWindowProcA(systemEditProc, hwnd, message, wParam, lParam);
 }
 
 void ComboBox::Resize(int width) {

@@ -35,7 +35,7 @@ protected:
     HBRUSH OnColor(HDC dc) override;
 
 private:
-    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM);
     void Resize(int width);
 
     ComboStyle style_;

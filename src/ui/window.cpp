@@ -15,8 +15,6 @@ namespace ui {
 
 namespace {
 
-constexpr const char *kObjectProperty = "ui.window";
-constexpr UINT_PTR kSubclassId = 1;
 
 bool IsKeyDown(UINT message) {
     return message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
@@ -81,9 +79,9 @@ HWND Window::Detach() {
     if (!hwnd_)
         return nullptr;
     HWND hwnd = std::exchange(hwnd_, nullptr);
-    if (subclassed_)
-        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-    RemovePropA(hwnd, kObjectProperty);
+    if (original_)
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(std::exchange(original_, nullptr)));
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     if (parent_)
         std::erase(parent_->children_, this);
     parent_ = nullptr;
@@ -94,12 +92,16 @@ HWND Window::Detach() {
 }
 
 Window *Window::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<Window *>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+    // The user data slot is read without a trip to the window server, which
+    // matters at one lookup per message.
+    if (!hwnd || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId())
+        return nullptr;
+    return reinterpret_cast<Window *>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
 void Window::Attach(HWND hwnd, Window *parent) {
     hwnd_ = hwnd;
-    SetPropA(hwnd, kObjectProperty, this);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     parent_ = parent;
     if (parent)
         parent->children_.push_back(this);
@@ -127,21 +129,16 @@ void Window::CreateControl(const char *className, DWORD exStyle, DWORD style, co
     if (!hwnd)
         throw std::runtime_error(std::string("Error creating window ") + className);
     Attach(hwnd, parent);
-    subclassed_ = SetWindowSubclass(hwnd, SubclassProc, kSubclassId, 0);
+    // Plain subclassing: the common controls' subclass helper costs a
+    // hundred times more per message under some window systems.
+    original_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnProc)));
 }
 
 LRESULT CALLBACK Window::OwnProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window *window = FromHandle(hwnd);
     if (!window)
         return DefWindowProcA(hwnd, message, wParam, lParam);
-    return Dispatch(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR) {
-    Window *window = FromHandle(hwnd);
-    if (!window)
-        return DefSubclassProc(hwnd, message, wParam, lParam);
     return Dispatch(window, message, wParam, lParam);
 }
 
@@ -175,8 +172,8 @@ void Window::Guarded(const std::function<void()> &fn) {
 }
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (subclassed_)
-        return DefSubclassProc(hwnd_, message, wParam, lParam);
+    if (original_)
+        return CallWindowProcA(original_, hwnd_, message, wParam, lParam);
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 

@@ -108,14 +108,13 @@ protected:
 private:
     friend class Application;
     static LRESULT CALLBACK OwnProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT Dispatch(Window *window, UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND hwnd, Window *parent);
     // Forgets the handle without destroying the window; returns it.
     HWND Detach();
 
     HWND hwnd_ = nullptr;
-    bool subclassed_ = false;
+    WNDPROC original_ = nullptr; // a system control's own procedure
     Window *parent_ = nullptr;
     Align align_ = Align::None;
     int alignOrder_ = 0;
