@@ -29,7 +29,7 @@ demo: build-win32
 screenshot: build-win32
 	@tools/screenshot/take.sh
 
-bench: deps
+bench: build-win32
 	@cmake --preset native >/dev/null
 	@cmake --build --preset native-release --target veldo-list
 	@tools/bench/bench.sh

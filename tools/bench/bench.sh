@@ -230,6 +230,26 @@ for file in adversarial-nobrace.cpp adversarial-comment.cpp adversarial-comment-
   fi
 done
 
+# The Windows program's window under Wine: the list of the million-line
+# file, as the window's own status bar reports it and as seen from outside.
+window_tool=$root/build/win32/bin/veldo-window-load.exe
+if [[ -x $window_tool ]] && command -v wine >/dev/null && command -v Xvfb >/dev/null; then
+  echo
+  echo "== VELDO.EXE under Wine on big.cpp (median of $runs; functions, the window's load time, start to list shown)"
+  # One private display for all runs; Wine's desktop process must end
+  # before the display does.
+  mapfile -t window_runs < <(
+    . tools/private-display.sh
+    start_private_display
+    export WINEPREFIX=${WINEPREFIX:-$root/build/wine}
+    for ((i = 0; i < runs; i++)); do
+      tools/wine-run "$window_tool" "$(winepath -w "$out/big.cpp" 2>/dev/null)" "$line_arg"
+    done
+    timeout 20 wineserver -w 2>/dev/null || true
+  )
+  printf '%s\n' "${window_runs[@]}" | sort -t$'\t' -k3 -n | sed -n "$(( (runs + 1) / 2 ))p" | tr -d '\r'
+fi
+
 verdict() { if calc "exit !($1)"; then echo met; else echo "NOT met"; fi; }
 speedup=$(ratio "$ctags_time" "$big_time")
 echo
