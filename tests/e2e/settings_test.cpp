@@ -12,10 +12,26 @@ namespace {
 using Values = std::vector<std::pair<std::string, std::string>>;
 
 const std::vector<std::string> kSavedNames = {
-    "Splitter1",    "Splitter2",          "Width",            "Height",        "Top",
-    "Left",         "Auto Center",        "Show Variable List", "Show Description", "Scroll Editor",
-    "BGColor Func", "BGColor Var",        "BGColor Desc",     "Color Func",    "Color Var",
-    "Color Desc",   "Font Func",          "Font Var",         "Font Desc",     "History Count",
+    "Splitter1",
+    "Splitter2",
+    "Width",
+    "Height",
+    "Top",
+    "Left",
+    "Auto Center",
+    "Show Variable List",
+    "Show Description",
+    "Scroll Editor",
+    "BGColor Func",
+    "BGColor Var",
+    "BGColor Desc",
+    "Color Func",
+    "Color Var",
+    "Color Desc",
+    "Font Func",
+    "Font Var",
+    "Font Desc",
+    "History Count",
 };
 
 int CALLBACK NoteFound(const LOGFONTA *, const TEXTMETRICA *, DWORD, LPARAM found) {
@@ -131,6 +147,28 @@ struct SeedCase {
     Values saved; // after closing
 };
 
+// Dragging a splitter resizes the pane beside it, and the new sizes are
+// what the next close saves.
+TEST_F(SettingsTest, DraggedSplittersResizeTheirPanesAndAreSaved) {
+    Veldo v;
+    ASSERT_NO_FATAL_FAILURE(StartLoaded(SamplePath(), kSampleLine, &v));
+    ASSERT_TRUE(Focus(v.main.Handle()));
+    auto centre = [](HWND w) {
+        const RECT r = WindowRect(w);
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    };
+    const POINT var = centre(v.main.Control(kIdSplitterVar));
+    DragFromTo(var, {var.x - 40, var.y});
+    EXPECT_TRUE(WaitUntil([&] { return Width(WindowRect(v.main.Control(kIdListBoxVar))) == 181; }))
+        << Width(WindowRect(v.main.Control(kIdListBoxVar)));
+    const POINT desc = centre(v.main.Control(kIdSplitterDesc));
+    DragFromTo(desc, {desc.x, desc.y - 30});
+    EXPECT_TRUE(WaitUntil([&] { return Height(WindowRect(v.main.Control(kIdListBoxDesc))) == 102; }))
+        << Height(WindowRect(v.main.Control(kIdListBoxDesc)));
+    ASSERT_NO_FATAL_FAILURE(Close(v));
+    ExpectSaved({{"Splitter2", "181"}, {"Splitter1", "102"}});
+}
+
 class SeededSettingsTest : public VeldoTest, public ::testing::WithParamInterface<SeedCase> {};
 
 TEST_P(SeededSettingsTest, AreReadCheckedAndSavedBack) {
@@ -196,7 +234,8 @@ TEST_P(WrongTypeTest, StopsWithAMessage) {
     HWND box = WaitForDialog(p.Pid());
     ASSERT_NE(box, nullptr) << "no message box";
     EXPECT_EQ(TextOf(box), kApplicationTitle);
-    EXPECT_NE(DialogText(box).find("Invalid data type for '" + name + "'"), std::string::npos) << DialogText(box);
+    EXPECT_NE(DialogText(box).find("Invalid data type for '" + name + "'"), std::string::npos)
+        << DialogText(box);
     for (HWND w : TopWindowsOf(kMainClass, p.Pid()))
         EXPECT_FALSE(Visible(w)) << "the main window shows behind the message";
     ASSERT_TRUE(PressDialogOk(box));

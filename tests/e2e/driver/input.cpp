@@ -44,14 +44,33 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
         Key(*it, true);
 }
 
-void ClickAt(POINT p) {
-    SetCursorPos(p.x, p.y);
+namespace {
+
+// Mouse events in the absolute coordinates mouse_event takes.
+void MouseAt(POINT p, DWORD flags) {
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     const DWORD ax = static_cast<DWORD>(p.x * 65535 / (w > 1 ? w - 1 : 1));
     const DWORD ay = static_cast<DWORD>(p.y * 65535 / (h > 1 ? h - 1 : 1));
-    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    mouse_event(flags | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+}
+
+} // namespace
+
+void ClickAt(POINT p) {
+    SetCursorPos(p.x, p.y);
+    MouseAt(p, MOUSEEVENTF_MOVE);
+    MouseAt(p, MOUSEEVENTF_LEFTDOWN);
+    MouseAt(p, MOUSEEVENTF_LEFTUP);
+}
+
+void DragFromTo(POINT from, POINT to) {
+    SetCursorPos(from.x, from.y);
+    MouseAt(from, MOUSEEVENTF_MOVE);
+    MouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    // In steps, as a hand moves: the window follows each move.
+    for (int step = 1; step <= 4; ++step)
+        MouseAt({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4}, MOUSEEVENTF_MOVE);
+    MouseAt(to, MOUSEEVENTF_LEFTUP);
 }
 
 } // namespace veldo::e2e
