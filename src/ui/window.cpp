@@ -15,7 +15,6 @@ namespace ui {
 
 namespace {
 
-
 bool IsKeyDown(UINT message) {
     return message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
 }
@@ -34,6 +33,7 @@ void EnsureClass(const char *className) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    // Forms show the program's icon, resource 1 by convention.
     wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
     wc.lpszClassName = className;
     RegisterClassExA(&wc);
@@ -151,24 +151,16 @@ LRESULT Window::Dispatch(Window *window, UINT message, WPARAM wParam, LPARAM lPa
         window->Detach();
         return result;
     }
-    try {
-        return window->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception &error) {
-        Application::Instance().ShowException(error);
-    } catch (...) {
-        Application::Instance().ShowException(std::runtime_error("Unknown error"));
-    }
-    return 0;
+    LRESULT result = 0;
+    Guarded([&] { result = window->HandleMessage(message, wParam, lParam); });
+    return result;
 }
 
-void Window::Guarded(const std::function<void()> &fn) {
-    try {
-        fn();
-    } catch (const std::exception &error) {
-        Application::Instance().ShowException(error);
-    } catch (...) {
+void Window::ShowError(const std::exception *error) {
+    if (error)
+        Application::Instance().ShowException(*error);
+    else
         Application::Instance().ShowException(std::runtime_error("Unknown error"));
-    }
 }
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -82,7 +83,15 @@ public:
     bool RouteKeyDown(WORD &key);
     // Runs fn; an exception it raises is shown and goes no further, so none
     // crosses a window procedure.
-    static void Guarded(const std::function<void()> &fn);
+    template <class Fn> static void Guarded(Fn &&fn) {
+        try {
+            fn();
+        } catch (const std::exception &error) {
+            ShowError(&error);
+        } catch (...) {
+            ShowError(nullptr);
+        }
+    }
 
 protected:
     Window() = default;
@@ -109,6 +118,7 @@ private:
     friend class Application;
     static LRESULT CALLBACK OwnProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT Dispatch(Window *window, UINT message, WPARAM wParam, LPARAM lParam);
+    static void ShowError(const std::exception *error);
     void Attach(HWND hwnd, Window *parent);
     // Forgets the handle without destroying the window; returns it.
     HWND Detach();
