@@ -142,10 +142,10 @@ public:
 TEST(HandOff, ShowsRaisesThenPressesF5WaitingAfterEachHalf) {
     FakeHandOffPort port;
     HandOff(port, 0x1234, 0x99);
-    EXPECT_EQ(port.calls, (std::vector<std::string>{"Show 4660", "Show 153", "SetForeground 4660",
-                                                    "SetForeground 153", "WaitForKeyboard 4660",
-                                                    "KeyEvent 116 down", "SyncWith 4660",
-                                                    "KeyEvent 116 up", "SyncWith 4660"}));
+    EXPECT_EQ(port.calls,
+              (std::vector<std::string>{"Show 4660", "Show 153", "SetForeground 4660", "SetForeground 153",
+                                        "WaitForKeyboard 4660", "KeyEvent 116 down", "SyncWith 4660",
+                                        "KeyEvent 116 up", "SyncWith 4660"}));
 }
 
 } // namespace

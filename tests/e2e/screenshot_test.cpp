@@ -109,7 +109,8 @@ TEST_P(PngTest, ReadsBackAsWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PngTest,
-                         ::testing::Values(std::make_pair(1, 1), std::make_pair(3, 2), std::make_pair(500, 480),
+                         ::testing::Values(std::make_pair(1, 1), std::make_pair(3, 2),
+                                           std::make_pair(500, 480),
                                            // (3 * 21845 + 1) * 1 = 65536: the raw data just over one block
                                            std::make_pair(21845, 1)));
 
@@ -132,7 +133,8 @@ TEST_F(CaptureTest, TakesTheMainWindowAsItShows) {
     EXPECT_TRUE(WaitUntil([&] {
         image = CaptureWindow(v.main.Handle());
         return ColourCount(image) > 3;
-    })) << ColourCount(image) << " colours";
+    })) << ColourCount(image)
+        << " colours";
     EXPECT_EQ(image.width, Width(r));
     EXPECT_EQ(image.height, Height(r));
     ASSERT_NO_FATAL_FAILURE(Close(v));

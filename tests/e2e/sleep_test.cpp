@@ -60,7 +60,8 @@ TEST_P(SleepTest, HidesBothWindowsAndKeepsTheTrayIcon) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, SleepTest,
-                         ::testing::Values(SleepCase{"Escape", PressEscape}, SleepCase{"CancelButton", ClickCancel},
+                         ::testing::Values(SleepCase{"Escape", PressEscape},
+                                           SleepCase{"CancelButton", ClickCancel},
                                            SleepCase{"FileMenuSleep", ChooseFileSleep}),
                          [](const ::testing::TestParamInfo<SleepCase> &info) { return info.param.name; });
 

@@ -62,15 +62,22 @@ const std::string kRule = std::string(2, '/') + std::string(75, '-');
 
 INSTANTIATE_TEST_SUITE_P(
     Sample, DetailsTest,
-    ::testing::Values(
-        DetailsCase{1, 0, "Source Line: 18", {"TComponent *Owner) : TForm(Owner  "}, {kRule}},
-        DetailsCase{25, 1, "Source Line: 23", {"const char *code  "},
-                    {kRule, "// Returns the index of the item with the given code, or -1."}},
-        DetailsCase{35, 2, "Source Line: 33",
-                    {"const char *code", "const char *name", "int quantity", "double price  "},
-                    {"Description not available..."}},
-        DetailsCase{100, 7, "Source Line: 76", {"TObject *Sender", "TCloseAction &Action  "}, {kRule}}),
-    [](const ::testing::TestParamInfo<DetailsCase> &info) { return "Line" + std::to_string(info.param.line); });
+    ::testing::Values(DetailsCase{1, 0, "Source Line: 18", {"TComponent *Owner) : TForm(Owner  "}, {kRule}},
+                      DetailsCase{25,
+                                  1,
+                                  "Source Line: 23",
+                                  {"const char *code  "},
+                                  {kRule, "// Returns the index of the item with the given code, or -1."}},
+                      DetailsCase{35,
+                                  2,
+                                  "Source Line: 33",
+                                  {"const char *code", "const char *name", "int quantity", "double price  "},
+                                  {"Description not available..."}},
+                      DetailsCase{
+                          100, 7, "Source Line: 76", {"TObject *Sender", "TCloseAction &Action  "}, {kRule}}),
+    [](const ::testing::TestParamInfo<DetailsCase> &info) {
+        return "Line" + std::to_string(info.param.line);
+    });
 
 TEST_F(StartupTest, FileThatCannotBeOpenedShowsTheUsageAndAnError) {
     const std::string missing = SourceTreePath("tests/e2e/fixtures/no-such-file.cpp");
@@ -84,8 +91,9 @@ TEST_F(StartupTest, FileThatCannotBeOpenedShowsTheUsageAndAnError) {
         << DialogText(box);
     ASSERT_TRUE(PressDialogOk(box));
 
-    EXPECT_TRUE(WaitUntil([&] { return v.main.Panel(0) == std::optional<std::string>("Error : Unable to open file"); }))
-        << v.main.Panel(0).value_or("?");
+    EXPECT_TRUE(WaitUntil([&] {
+        return v.main.Panel(0) == std::optional<std::string>("Error : Unable to open file");
+    })) << v.main.Panel(0).value_or("?");
     EXPECT_TRUE(v.main.Functions().empty());
     EXPECT_TRUE(v.process.Running());
     ASSERT_NO_FATAL_FAILURE(Close(v));

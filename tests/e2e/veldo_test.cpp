@@ -10,8 +10,14 @@ std::string SamplePath() {
 
 const std::vector<std::string> &SampleFunctions() {
     static const std::vector<std::string> functions = {
-        "TfrmInventory::TfrmInventory", "FindItem", "AddItem", "StockValue", "TfrmInventory::btnAddClick",
-        "TfrmInventory::RefreshList", "TfrmInventory::ExportCsv", "TfrmInventory::FormClose",
+        "TfrmInventory::TfrmInventory",
+        "FindItem",
+        "AddItem",
+        "StockValue",
+        "TfrmInventory::btnAddClick",
+        "TfrmInventory::RefreshList",
+        "TfrmInventory::ExportCsv",
+        "TfrmInventory::FormClose",
     };
     return functions;
 }

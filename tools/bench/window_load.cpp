@@ -38,8 +38,9 @@ int main(int argc, char **argv) {
         EndAllVeldo();
         return 1;
     }
-    std::printf("%s\t%s\t%lld ms\n", main.Panel(2).value_or("?").c_str(), main.Panel(3).value_or("?").c_str(),
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(shown - start).count()));
+    std::printf(
+        "%s\t%s\t%lld ms\n", main.Panel(2).value_or("?").c_str(), main.Panel(3).value_or("?").c_str(),
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(shown - start).count()));
     PostMessageA(main.Handle(), WM_CLOSE, 0, 0);
     veldo.WaitForExit(kTimeoutMs);
     EndAllVeldo();

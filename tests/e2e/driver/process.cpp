@@ -53,8 +53,8 @@ Process Launch(const std::string &commandLine, const std::string &workingDirecto
     PROCESS_INFORMATION pi{};
     // CreateProcessA may write into the command line buffer.
     std::string buffer = commandLine;
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingDirectory.c_str(), &si, &pi))
+    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, workingDirectory.c_str(),
+                        &si, &pi))
         return Process();
     CloseHandle(pi.hThread);
     return Process(pi.hProcess, pi.dwProcessId);

@@ -8,9 +8,9 @@ namespace {
 class Key {
 public:
     Key(const std::string &path, REGSAM access, bool create) {
-        const LSTATUS status =
-            create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key_, nullptr)
-                   : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_);
+        const LSTATUS status = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
+                                                        access, nullptr, &key_, nullptr)
+                                      : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_);
         if (status != ERROR_SUCCESS)
             key_ = nullptr;
     }
@@ -91,8 +91,9 @@ std::optional<std::string> ReadUserString(const std::string &key, const std::str
 
 bool WriteUserString(const std::string &key, const std::string &name, const std::string &value) {
     Key k(key, KEY_WRITE, true);
-    return k && RegSetValueExA(k.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
-                               static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    return k &&
+           RegSetValueExA(k.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 bool WriteUserDword(const std::string &key, const std::string &name, DWORD value) {

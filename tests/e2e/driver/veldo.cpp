@@ -110,8 +110,8 @@ std::optional<std::string> MainWindow::Panel(int panel) const {
 
 bool MainWindow::WaitLoaded(const std::string &file) const {
     return WaitUntil([&] {
-        return Visible() && Caption() == CaptionFor(file) && Panel(0) == std::optional<std::string>(kStatusReady) &&
-               !Functions().empty();
+        return Visible() && Caption() == CaptionFor(file) &&
+               Panel(0) == std::optional<std::string>(kStatusReady) && !Functions().empty();
     });
 }
 

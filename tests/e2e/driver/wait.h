@@ -11,8 +11,7 @@ inline constexpr DWORD kTimeoutMs = 10000;
 // Checks cond every few milliseconds until it holds or timeoutMs has passed;
 // true as soon as it holds. The last check comes after the deadline, so a
 // condition that turns true while we sleep is not reported as a timeout.
-template <class Condition>
-bool WaitUntil(Condition cond, DWORD timeoutMs = kTimeoutMs) {
+template <class Condition> bool WaitUntil(Condition cond, DWORD timeoutMs = kTimeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         if (cond())

@@ -10,8 +10,8 @@ constexpr UINT kSendTimeoutMs = 5000;
 
 std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                             kSendTimeoutMs, &result))
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &result))
         return std::nullopt;
     return static_cast<LRESULT>(result);
 }
