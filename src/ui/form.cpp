@@ -47,10 +47,29 @@ void Form::Show() {
         int top = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
         SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    if (!shownOnce_)
+        BringOntoScreen();
     shownOnce_ = true;
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     BringWindowToTop(Handle());
+}
+
+// A stored place on a screen that is no longer there would leave the window
+// out of reach: one that lies on no monitor at all moves onto the nearest.
+void Form::BringOntoScreen() {
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL))
+        return;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT &area = monitor.rcWork;
+    const LONG left = std::max(area.left, std::min(r.left, area.right - (r.right - r.left)));
+    const LONG top = std::max(area.top, std::min(r.top, area.bottom - (r.bottom - r.top)));
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::Hide() {

@@ -60,6 +60,8 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void BringOntoScreen();
+
     int minWidth_ = 0, minHeight_ = 0;
     MainMenu *menu_ = nullptr;
     Window *activeControl_ = nullptr;

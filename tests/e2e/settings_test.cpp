@@ -169,6 +169,22 @@ TEST_F(SettingsTest, DraggedSplittersResizeTheirPanesAndAreSaved) {
     ExpectSaved({{"Splitter2", "181"}, {"Splitter1", "102"}});
 }
 
+// A place saved on a screen that is no longer there must not leave the
+// window out of reach.
+TEST_F(SettingsTest, PlaceOffEveryScreenIsBroughtOntoIt) {
+    ASSERT_TRUE(WriteUserString(kOptionsKey, "Auto Center", "0"));
+    ASSERT_TRUE(WriteUserString(kOptionsKey, "Left", "5000"));
+    ASSERT_TRUE(WriteUserString(kOptionsKey, "Top", "-3000"));
+    Veldo v;
+    ASSERT_NO_FATAL_FAILURE(StartLoaded(SamplePath(), kSampleLine, &v));
+    const RECT r = WindowRect(v.main.Handle());
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                r.bottom <= GetSystemMetrics(SM_CYSCREEN))
+        << Describe(r);
+    ASSERT_NO_FATAL_FAILURE(Close(v));
+    ExpectSaved({{"Left", std::to_string(r.left)}, {"Top", std::to_string(r.top)}, {"Width", "500"}});
+}
+
 class SeededSettingsTest : public VeldoTest, public ::testing::WithParamInterface<SeedCase> {};
 
 TEST_P(SeededSettingsTest, AreReadCheckedAndSavedBack) {
