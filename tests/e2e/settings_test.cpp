@@ -169,6 +169,29 @@ TEST_F(SettingsTest, DraggedSplittersResizeTheirPanesAndAreSaved) {
     ExpectSaved({{"Splitter2", "181"}, {"Splitter1", "102"}});
 }
 
+// The search row follows the window's width: the search box ends 25 pixels
+// short of the button panel, and the match list behind it is as wide.
+TEST_F(SettingsTest, SearchRowFollowsTheWidth) {
+    Veldo v;
+    ASSERT_NO_FATAL_FAILURE(StartLoaded(SamplePath(), kSampleLine, &v));
+    for (int width : {429, 640}) {
+        const RECT r = WindowRect(v.main.Handle());
+        ASSERT_TRUE(
+            SetWindowPos(v.main.Handle(), nullptr, 0, 0, width, Height(r), SWP_NOMOVE | SWP_NOZORDER));
+        EXPECT_TRUE(WaitUntil([&] {
+            const RECT search = WindowRect(v.main.Control(kIdSearchBox));
+            const RECT list = WindowRect(v.main.Control(kIdSearchList));
+            const RECT buttons = WindowRect(v.main.Control(kIdPanelButtons));
+            return Width(WindowRect(v.main.Handle())) == width && search.right == buttons.left - 25 &&
+                   Width(list) == Width(search);
+        })) << "width "
+            << width << ": search " << Describe(WindowRect(v.main.Control(kIdSearchBox))) << ", list "
+            << Describe(WindowRect(v.main.Control(kIdSearchList))) << ", buttons "
+            << Describe(WindowRect(v.main.Control(kIdPanelButtons)));
+    }
+    ASSERT_NO_FATAL_FAILURE(Close(v));
+}
+
 // A place saved on a screen that is no longer there must not leave the
 // window out of reach.
 TEST_F(SettingsTest, PlaceOffEveryScreenIsBroughtOntoIt) {
