@@ -11,6 +11,10 @@ StatusBar::StatusBar(Window &parent, int id, int height, std::initializer_list<i
     int edge = 0;
     for (int width : panelWidths)
         rightEdges_.push_back(edge += width);
+    // The last panel reaches to the bar's end, so its text is not cut at
+    // its nominal width.
+    if (!rightEdges_.empty())
+        rightEdges_.back() = -1;
     Perform(SB_SETPARTS, rightEdges_.size(), reinterpret_cast<LPARAM>(rightEdges_.data()));
     SetAlign(Align::Bottom);
 }
