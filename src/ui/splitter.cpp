@@ -19,6 +19,20 @@ int Splitter::Position(LPARAM lParam) const {
     return GetAlign() == Align::Right ? p.x : p.y;
 }
 
+void Splitter::Follow(LPARAM lParam) {
+    // The pane lies right of or below the bar: moving towards it shrinks
+    // it. The rest of the parent keeps room too.
+    RECT area;
+    GetClientRect(Parent()->Handle(), &area);
+    int limit = (GetAlign() == Align::Right ? area.right : area.bottom) - kMinPaneSize;
+    int size =
+        std::clamp(startSize_ - (Position(lParam) - grab_), kMinPaneSize, std::max(kMinPaneSize, limit));
+    if (GetAlign() == Align::Right)
+        pane_.SetWidth(size);
+    else
+        pane_.SetHeight(size);
+}
+
 LRESULT Splitter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN:
@@ -28,24 +42,15 @@ LRESULT Splitter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCapture(Handle());
         return 0;
     case WM_MOUSEMOVE:
-        if (dragging_) {
-            // The pane lies right of or below the bar: moving towards it
-            // shrinks it. The rest of the parent keeps room too.
-            Window *parent = Parent();
-            RECT area;
-            GetClientRect(parent->Handle(), &area);
-            int limit = (GetAlign() == Align::Right ? area.right : area.bottom) - kMinPaneSize;
-            int size = std::clamp(startSize_ - (Position(lParam) - grab_), kMinPaneSize,
-                                  std::max(kMinPaneSize, limit));
-            if (GetAlign() == Align::Right)
-                pane_.SetWidth(size);
-            else
-                pane_.SetHeight(size);
-        }
+        if (dragging_)
+            Follow(lParam);
         return 0;
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
         if (dragging_) {
+            // The release point counts too: moves may be merged into it.
+            if (message == WM_LBUTTONUP)
+                Follow(lParam);
             dragging_ = false;
             if (message == WM_LBUTTONUP)
                 ReleaseCapture();

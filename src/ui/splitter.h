@@ -17,6 +17,7 @@ protected:
 private:
     static constexpr int kMinPaneSize = 30;
     int Position(LPARAM lParam) const;
+    void Follow(LPARAM lParam);
     Window &pane_;
     bool dragging_ = false;
     int grab_ = 0;

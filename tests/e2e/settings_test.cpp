@@ -158,11 +158,11 @@ TEST_F(SettingsTest, DraggedSplittersResizeTheirPanesAndAreSaved) {
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     };
     const POINT var = centre(v.main.Control(kIdSplitterVar));
-    DragFromTo(var, {var.x - 40, var.y});
+    DragFromTo(v.main.Handle(), var, {var.x - 40, var.y});
     EXPECT_TRUE(WaitUntil([&] { return Width(WindowRect(v.main.Control(kIdListBoxVar))) == 181; }))
         << Width(WindowRect(v.main.Control(kIdListBoxVar)));
     const POINT desc = centre(v.main.Control(kIdSplitterDesc));
-    DragFromTo(desc, {desc.x, desc.y - 30});
+    DragFromTo(v.main.Handle(), desc, {desc.x, desc.y - 30});
     EXPECT_TRUE(WaitUntil([&] { return Height(WindowRect(v.main.Control(kIdListBoxDesc))) == 102; }))
         << Height(WindowRect(v.main.Control(kIdListBoxDesc)));
     ASSERT_NO_FATAL_FAILURE(Close(v));

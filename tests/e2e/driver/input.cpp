@@ -63,10 +63,18 @@ void ClickAt(POINT p) {
     MouseAt(p, MOUSEEVENTF_LEFTUP);
 }
 
-void DragFromTo(POINT from, POINT to) {
+void DragFromTo(HWND window, POINT from, POINT to) {
     SetCursorPos(from.x, from.y);
     MouseAt(from, MOUSEEVENTF_MOVE);
     MouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    // The press is taken where it happened only if the window has seen it
+    // before the pointer moves on: wait until it holds the mouse.
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    WaitUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) && info.hwndCapture != nullptr;
+    });
     // In steps, as a hand moves: the window follows each move.
     for (int step = 1; step <= 4; ++step)
         MouseAt({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4}, MOUSEEVENTF_MOVE);
