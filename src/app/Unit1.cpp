@@ -58,7 +58,6 @@ Tfrm_veldo::Tfrm_veldo()
     SetMinSize(kMinWidth, kMinHeight);
     formFont_ = ui::Font(kFormFace, kFormFontHeight, false);
     boldFont_ = ui::Font(kFormFace, kFormFontHeight, true);
-    SetFormFont(formFont_.Handle());
     for (ui::Window *control : std::initializer_list<ui::Window *>{
              &ListBoxVar, &ListBoxDesc, &LabelVersion, &CB_search, &CB_SearchList, &Button1, &ToolBar1})
         control->SetFont(formFont_.Handle());
@@ -116,7 +115,8 @@ Tfrm_veldo::Tfrm_veldo()
     TimerStopAni.OnTimer = [this] { TimerStopAniTimer(); };
     TimerAutoClose.OnTimer = [this] { TimerAutoCloseTimer(); };
 
-    SetBounds(Form::Left(), Form::Top(), kDesignWidth, kDesignHeight);
+    // The controls came after the window's first size: place them now.
+    Realign();
     FormResize();
 }
 

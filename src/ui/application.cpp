@@ -126,34 +126,30 @@ void Application::ShowException(const std::exception &error) {
     if (showingException_)
         return;
     showingException_ = true;
-    std::string text = error.what();
-    HWND owner = nullptr;
-    if (Form *main = MainForm(); main && main->Visible())
-        owner = main->Handle();
-    MessageBoxA(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ShowBox(error.what(), MB_ICONERROR);
     showingException_ = false;
 }
 
 void Application::ShowMessage(std::string_view text) {
+    ShowBox(text, 0);
+}
+
+// Captioned with the title, in front of the main form while it shows.
+void Application::ShowBox(std::string_view text, UINT icon) {
     HWND owner = nullptr;
     if (Form *main = MainForm(); main && main->Visible())
         owner = main->Handle();
-    MessageBoxA(owner, std::string(text).c_str(), title_.c_str(), MB_OK | MB_TASKMODAL);
+    MessageBoxA(owner, std::string(text).c_str(), title_.c_str(), MB_OK | MB_TASKMODAL | icon);
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ACTIVATE:
+    case WM_SETFOCUS:
         // Being brought forward means the main form should have the
         // keyboard: pass the focus on to its active control.
-        if (LOWORD(wParam) != WA_INACTIVE) {
-            if (Form *main = MainForm(); main && main->Visible()) {
-                main->FocusActiveControl();
-                return 0;
-            }
-        }
-        break;
-    case WM_SETFOCUS:
+        if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE)
+            break;
         if (Form *main = MainForm(); main && main->Visible()) {
             main->FocusActiveControl();
             return 0;

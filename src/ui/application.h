@@ -57,6 +57,7 @@ private:
     // Menu shortcuts take a key before any window sees it.
     bool IsShortCutMessage(const MSG &msg);
     void Process(MSG &msg);
+    void ShowBox(std::string_view text, UINT icon);
 
     std::string title_;
     std::vector<std::unique_ptr<Form>> forms_;

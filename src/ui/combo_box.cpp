@@ -73,20 +73,6 @@ void ComboBox::SetBounds(int left, int top, int width, int /*height*/) {
     Resize(width);
 }
 
-int ComboBox::Count() const {
-    return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0));
-}
-
-std::string ComboBox::Item(int index) const {
-    LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = SendMessageA(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
-    return text;
-}
-
 void ComboBox::AddItem(std::string_view text) {
     std::string copy(text);
     Perform(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str()));

@@ -14,8 +14,6 @@ class ComboBox final : public Window {
 public:
     ComboBox(Window &parent, int id, ComboStyle style, bool sorted, int x, int y, int width);
 
-    int Count() const;
-    std::string Item(int index) const;
     void AddItem(std::string_view text);
     // Empties the text and the item list.
     void Clear();

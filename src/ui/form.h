@@ -25,8 +25,6 @@ public:
     void SetMenu(MainMenu *menu);
     // Centred on the screen when next shown.
     void CentreOnShow() { centreOnShow_ = true; }
-    void SetFormFont(HFONT font) { formFont_ = font; }
-    HFONT FormFont() const { return formFont_; }
 
     // Makes it visible and brings it to the front.
     void Show();
@@ -65,7 +63,6 @@ private:
     int minWidth_ = 0, minHeight_ = 0;
     MainMenu *menu_ = nullptr;
     Window *activeControl_ = nullptr;
-    HFONT formFont_ = nullptr;
     bool centreOnShow_ = false;
     bool shownOnce_ = false;
     std::map<UINT_PTR, Timer *> timers_;

@@ -24,12 +24,4 @@ void StatusBar::SetPanelText(int panel, std::string_view text) {
     Perform(SB_SETTEXTA, panel, reinterpret_cast<LPARAM>(copy.c_str()));
 }
 
-std::string StatusBar::PanelText(int panel) const {
-    LRESULT length = LOWORD(SendMessageA(Handle(), SB_GETTEXTLENGTHA, panel, 0));
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(Handle(), SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 } // namespace ui

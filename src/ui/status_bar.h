@@ -12,7 +12,6 @@ class StatusBar final : public Window {
 public:
     StatusBar(Window &parent, int id, int height, std::initializer_list<int> panelWidths);
     void SetPanelText(int panel, std::string_view text);
-    std::string PanelText(int panel) const;
 
 private:
     std::vector<int> rightEdges_;

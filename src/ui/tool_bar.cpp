@@ -41,14 +41,6 @@ void ToolBar::AddButton(int commandId, std::string_view caption, int imageIndex,
     Perform(TB_AUTOSIZE, 0, 0);
 }
 
-RECT ToolBar::ButtonRect(int commandId) const {
-    RECT r{};
-    LRESULT index = SendMessageA(Handle(), TB_COMMANDTOINDEX, commandId, 0);
-    SendMessageA(Handle(), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
-    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT *>(&r), 2);
-    return r;
-}
-
 bool ToolBar::OnCommand(WORD, WORD id) {
     auto it = buttons_.find(id);
     if (it == buttons_.end() || !it->second.OnClick)

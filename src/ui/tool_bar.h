@@ -16,8 +16,6 @@ public:
     void SetImages(const ImageList &images, const ImageList &hotImages);
     void AddButton(int commandId, std::string_view caption, int imageIndex, std::string_view hint,
                    NotifyHandler onClick);
-    // The button's place in screen coordinates.
-    RECT ButtonRect(int commandId) const;
 
 protected:
     bool OnCommand(WORD code, WORD id) override;

@@ -372,11 +372,6 @@ void Window::SetFocus() {
     ::SetFocus(hwnd_);
 }
 
-bool Window::Focused() const {
-    HWND focus = GetFocus();
-    return focus && (focus == hwnd_ || IsChild(hwnd_, focus));
-}
-
 void Window::Update() {
     UpdateWindow(hwnd_);
 }

@@ -59,7 +59,6 @@ public:
     void SetText(std::string_view text);
     void SetFont(HFONT font);
     void SetFocus();
-    bool Focused() const;
     // Repaints what is invalid at once.
     void Update();
     // Delivers a message straight to the window procedure.

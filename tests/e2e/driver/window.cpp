@@ -152,17 +152,26 @@ std::vector<HWND> FindControlsOfClass(HWND parent, const std::string &className)
     return found;
 }
 
-std::vector<std::string> ListBoxItems(HWND listBox) {
+namespace {
+
+// The item texts of a list box or a combo box, by that control's messages.
+std::vector<std::string> ItemTexts(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage) {
     std::vector<std::string> items;
-    const auto count = Send(listBox, LB_GETCOUNT, 0, 0);
+    const auto count = Send(control, countMessage, 0, 0);
     for (LRESULT i = 0; count && i < *count; ++i) {
-        const auto length = Send(listBox, LB_GETTEXTLEN, i, 0);
+        const auto length = Send(control, lengthMessage, i, 0);
         std::wstring text(length && *length > 0 ? static_cast<size_t>(*length) + 1 : 1, L'\0');
-        const auto got = Send(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        const auto got = Send(control, textMessage, i, reinterpret_cast<LPARAM>(text.data()));
         text.resize(got && *got > 0 ? static_cast<size_t>(*got) : 0);
         items.push_back(Narrow(text));
     }
     return items;
+}
+
+} // namespace
+
+std::vector<std::string> ListBoxItems(HWND listBox) {
+    return ItemTexts(listBox, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 int ListBoxSelection(HWND listBox) {
@@ -171,16 +180,7 @@ int ListBoxSelection(HWND listBox) {
 }
 
 std::vector<std::string> ComboItems(HWND comboBox) {
-    std::vector<std::string> items;
-    const auto count = Send(comboBox, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; count && i < *count; ++i) {
-        const auto length = Send(comboBox, CB_GETLBTEXTLEN, i, 0);
-        std::wstring text(length && *length > 0 ? static_cast<size_t>(*length) + 1 : 1, L'\0');
-        const auto got = Send(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(got && *got > 0 ? static_cast<size_t>(*got) : 0);
-        items.push_back(Narrow(text));
-    }
-    return items;
+    return ItemTexts(comboBox, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 int ComboCount(HWND comboBox) {
