@@ -2,20 +2,27 @@
 
 #include "app/command_line.h"
 #include "app/control_ids.h"
+#include "app/desktop.h"
 #include "app/program_state.h"
 #include "app/res/resource_ids.h"
 #include "app/version.h"
 #include "heapward/heapward.h"
+#include "ide/ide_locator.h"
+#include "ide/jump.h"
+#include "ide/probe.h"
 #include "scan/details.h"
 #include "scan/loader.h"
 #include "search/key_commands.h"
 #include "settings/ini_file.h"
 #include "ui/application.h"
 #include "ui/reg_ini_file.h"
+#include "ui/system_case_folder.h"
 
 #include <shellapi.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 using namespace veldo;
 
@@ -33,6 +40,33 @@ constexpr int kFormFontHeight = 11;
 constexpr int kStopFrame = FIND_AVI_LAST_FRAME;
 constexpr DWORD kTrayRecordSize = 488;
 static_assert(NOTIFYICONDATAA_V2_SIZE == kTrayRecordSize, "the tray record is the 488-byte variant");
+// How long a jump waits for the IDE's editor to take the keyboard.
+constexpr DWORD kEditorFocusWaitMs = 2000;
+constexpr char kEditorNotFound[] = "Error : IDE editor window not found";
+
+IdeLocation LocateIde() {
+    ProgramState &program = Program();
+    DesktopWindows windows(ui::Application::Instance());
+    WindowHandle target = AsHandle(program.TargetEditorWindow);
+    const IdeLocation location = veldo::LocateIde(windows, target);
+    program.TargetEditorWindow = AsHwnd(target);
+    return location;
+}
+
+BOOL CALLBACK CollectChildId(HWND child, LPARAM context) {
+    auto *found = reinterpret_cast<std::pair<HWND, std::vector<int64_t>> *>(context);
+    if (GetAncestor(child, GA_PARENT) == found->first)
+        found->second.push_back(GetDlgCtrlID(child));
+    return TRUE;
+}
+
+// The identifiers of window's own child controls; none when it is no window.
+std::vector<int64_t> ChildIds(HWND window) {
+    std::pair<HWND, std::vector<int64_t>> found{window, {}};
+    if (window && IsWindow(window))
+        EnumChildWindows(window, CollectChildId, reinterpret_cast<LPARAM>(&found));
+    return found.second;
+}
 
 } // namespace
 
@@ -112,6 +146,7 @@ Tfrm_veldo::Tfrm_veldo()
     ListBoxFunc.OnClick = [this] { ListBoxFuncClick(); };
     ListBoxVar.OnClick = [this] { ListBoxFuncClick(); };
     ListBoxDesc.OnClick = [this] { ListBoxFuncClick(); };
+    Button1.OnClick = [this] { Button1Click(); };
     TimerStopAni.OnTimer = [this] { TimerStopAniTimer(); };
     TimerAutoClose.OnTimer = [this] { TimerAutoCloseTimer(); };
 
@@ -142,6 +177,7 @@ void Tfrm_veldo::BuildMenus() {
     Select1->OnClick = [this] { Select1Click(); };
     Sleep1->OnClick = [this] { Sleep1Click(); };
     Exit1->OnClick = [this] { Exit1Click(); };
+    Debug1->OnClick = [this] { Debug1Click(); };
     MainMenu1.SetImages(&ImageListMenu);
     MainMenu1.Build();
     SetMenu(&MainMenu1);
@@ -232,7 +268,44 @@ void Tfrm_veldo::CB_searchKeyDown(WORD &key, ui::ShiftState shift) {
 }
 
 void Tfrm_veldo::TB_okClick() {
-    // The jump to the IDE's editor comes with the navigation work.
+    ProgramState &program = Program();
+    const int32_t line = FunctionLine(program.Table, ListBoxFunc.ItemIndex());
+    if (line == 0)
+        return;
+    const IdeLocation location = LocateIde();
+    // Keys sent without the IDE's editor would land in whatever window has
+    // the keyboard: stay awake and say so instead.
+    if (location == kNoEditorWindow) {
+        StatusBar1.SetPanelText(kPanelStatus, kEditorNotFound);
+        return;
+    }
+    HWND editor = program.TargetEditorWindow;
+    SetForegroundWindow(editor);
+    ::SetFocus(editor);
+    char layout[KL_NAMELENGTH] = {};
+    GetKeyboardLayoutNameA(layout);
+    WaitForKeyboardFocus(editor, kEditorFocusWaitMs);
+    SendKeys(
+        JumpKeys({line, program.CursorLine, Settings.ScrollEditor != 0, location, IsBelgianLayout(layout)}));
+    const int32_t jumped = ListBoxFunc.ItemIndex();
+    if (jumped >= 0)
+        RecordInHistory(CB_search, ListBoxFunc.Get(jumped), ui::SystemCaseFolder());
+    GoToSleep();
+}
+
+void Tfrm_veldo::Debug1Click() {
+    LocateIde();
+}
+
+void Tfrm_veldo::Button1Click() {
+    LocateIde();
+    HWND editor = Program().TargetEditorWindow;
+    for (int32_t id : ProbedIds(ChildIds(editor))) {
+        char text[256] = {};
+        GetDlgItemTextA(editor, id, text, sizeof text);
+        if (text[0])
+            ListBoxDesc.Add(text);
+    }
 }
 
 void Tfrm_veldo::GoToSleep() {

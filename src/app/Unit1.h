@@ -68,7 +68,11 @@ public:
     void Update1Click();
     void FormResize();
     void CB_searchKeyDown(WORD &key, ui::ShiftState shift);
+    // The jump: moves the IDE's editor to the selected function and sleeps.
     void TB_okClick();
+    void Debug1Click();
+    // The probe: lists the texts of the editor window's child controls.
+    void Button1Click();
     void Select1Click() { TB_okClick(); }
     void TB_cancelClick() { GoToSleep(); }
     void Sleep1Click() { TB_cancelClick(); }

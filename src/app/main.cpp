@@ -1,6 +1,7 @@
 // The process entry: hand the invocation over to a running copy, or become
 // the running copy.
 #include "app/Unit1.h"
+#include "app/desktop.h"
 #include "app/program_state.h"
 #include "app/window_search.h"
 #include "heapward/heapward.h"
@@ -17,35 +18,6 @@ using namespace veldo;
 
 namespace {
 
-HWND AsHwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(window);
-}
-
-class DesktopWindows final : public TopWindows {
-public:
-    explicit DesktopWindows(ui::Application &app) : app_(app) {}
-    WindowHandle First() override {
-        return reinterpret_cast<WindowHandle>(GetWindow(app_.Handle(), GW_HWNDFIRST));
-    }
-    WindowHandle Next(WindowHandle window) override {
-        return reinterpret_cast<WindowHandle>(GetWindow(AsHwnd(window), GW_HWNDNEXT));
-    }
-    std::string ClassName(WindowHandle window) override {
-        char buffer[95] = {};
-        GetClassNameA(AsHwnd(window), buffer, sizeof buffer);
-        return buffer;
-    }
-    std::string Caption(WindowHandle window) override {
-        char buffer[255] = {};
-        GetWindowTextA(AsHwnd(window), buffer, sizeof buffer);
-        return buffer;
-    }
-    void ProcessMessages() override { app_.ProcessMessages(); }
-
-private:
-    ui::Application &app_;
-};
-
 class DesktopHandOff final : public HandOffPort {
 public:
     void Show(WindowHandle window) override {
@@ -56,20 +28,7 @@ public:
         if (window)
             SetForegroundWindow(AsHwnd(window));
     }
-    void WaitForKeyboard(WindowHandle window) override {
-        // A synthesised key goes to the focus window of the foreground
-        // thread at the moment it is sent; give the running copy a moment
-        // to take the focus after being brought forward.
-        DWORD thread = GetWindowThreadProcessId(AsHwnd(window), nullptr);
-        for (int waited = 0; waited < kFocusWaitMs; waited += 10) {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            if (GetGUIThreadInfo(thread, &info) && info.hwndFocus &&
-                GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread)
-                return;
-            Sleep(10);
-        }
-    }
+    void WaitForKeyboard(WindowHandle window) override { WaitForKeyboardFocus(AsHwnd(window), kFocusWaitMs); }
     void KeyEvent(uint16_t virtualKey, bool keyUp) override {
         keybd_event(static_cast<BYTE>(virtualKey), 0, keyUp ? KEYEVENTF_KEYUP : 0, 0);
     }
@@ -79,7 +38,7 @@ public:
     }
 
 private:
-    static constexpr int kFocusWaitMs = 2000;
+    static constexpr DWORD kFocusWaitMs = 2000;
     static constexpr UINT kSyncTimeoutMs = 5000;
 };
 

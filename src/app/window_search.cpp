@@ -3,21 +3,6 @@
 #include "search/key_commands.h"
 
 namespace veldo {
-namespace {
-
-// Window texts are in the ANSI code page; folding anything beyond ASCII
-// would make the match depend on the user's locale.
-std::string AsciiUpper(std::string_view text) {
-    std::string out(text);
-    for (char &c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
-
-constexpr int kMaxSteps = 1000;
-
-} // namespace
 
 WindowHandle FindTopWindow(TopWindows &windows, std::string_view captionFragment,
                            std::string_view classFragment) {
@@ -26,13 +11,11 @@ WindowHandle FindTopWindow(TopWindows &windows, std::string_view captionFragment
     windows.ProcessMessages();
     const std::string caption = AsciiUpper(captionFragment);
     WindowHandle w = windows.First();
-    // The step limit guards against a Z order that changes under us and
-    // never reaches its end.
     for (int steps = 0; w != 0; ++steps) {
         if (AsciiUpper(windows.ClassName(w)).find(classFragment) != std::string::npos &&
             AsciiUpper(windows.Caption(w)).find(caption) != std::string::npos)
             return w;
-        if (steps == kMaxSteps)
+        if (steps == kMaxWindowSteps)
             break;
         w = windows.Next(w);
     }

@@ -2,33 +2,16 @@
 // an invocation over to it.
 #pragma once
 
+#include "ide/top_windows.h"
+
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace veldo {
 
-using WindowHandle = uintptr_t; // 0: no window
-
-// The top-level windows in Z order, as another process sees them.
-class TopWindows {
-public:
-    virtual ~TopWindows() = default;
-    // The highest top-level window.
-    virtual WindowHandle First() = 0;
-    // The next one below, or 0 after the last.
-    virtual WindowHandle Next(WindowHandle window) = 0;
-    // At most 94 characters.
-    virtual std::string ClassName(WindowHandle window) = 0;
-    // At most 254 characters.
-    virtual std::string Caption(WindowHandle window) = 0;
-    // Runs the messages pending in the process's own queue.
-    virtual void ProcessMessages() = 0;
-};
-
 // The first window from the top whose upper-cased class name contains
 // classFragment (given in upper case) and whose upper-cased caption contains
-// the upper-cased captionFragment; only a to z change case. At most 1000
+// the upper-cased captionFragment (AsciiUpper). At most kMaxWindowSteps
 // steps follow the first window. 0 when none matches.
 WindowHandle FindTopWindow(TopWindows &windows, std::string_view captionFragment,
                            std::string_view classFragment);

@@ -78,6 +78,33 @@ void ComboBox::AddItem(std::string_view text) {
     Perform(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str()));
 }
 
+int32_t ComboBox::Count() const {
+    return static_cast<int32_t>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0));
+}
+
+std::string ComboBox::Get(int32_t index) const {
+    LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR)
+        return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    LRESULT got = SendMessageA(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
+    return text;
+}
+
+void ComboBox::Set(int32_t index, std::string_view text) {
+    if (index < 0 || index >= Count())
+        return;
+    std::string copy(text);
+    Perform(CB_DELETESTRING, index, 0);
+    Perform(CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+void ComboBox::InsertFirst(std::string_view text) {
+    std::string copy(text);
+    Perform(CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
 void ComboBox::Clear() {
     Perform(CB_RESETCONTENT, 0, 0);
     SetText("");

@@ -2,6 +2,7 @@
 // drop-down or sorted drop-down; its edit part routes keys like the combo.
 #pragma once
 
+#include "search/history.h"
 #include "ui/window.h"
 
 #include <string>
@@ -10,11 +11,16 @@ namespace ui {
 
 enum class ComboStyle { Simple, DropDown, DropDownList };
 
-class ComboBox final : public Window {
+class ComboBox final : public Window, public veldo::HistoryItems {
 public:
     ComboBox(Window &parent, int id, ComboStyle style, bool sorted, int x, int y, int width);
 
     void AddItem(std::string_view text);
+    // The item list; a simple combo box's text stays as it is.
+    int32_t Count() const override;
+    std::string Get(int32_t index) const override;
+    void Set(int32_t index, std::string_view text) override;
+    void InsertFirst(std::string_view text) override;
     // Empties the text and the item list.
     void Clear();
     bool DroppedDown() const;
