@@ -63,6 +63,12 @@ void ClickAt(POINT p) {
     MouseAt(p, MOUSEEVENTF_LEFTUP);
 }
 
+void DoubleClickAt(POINT p) {
+    ClickAt(p);
+    MouseAt(p, MOUSEEVENTF_LEFTDOWN);
+    MouseAt(p, MOUSEEVENTF_LEFTUP);
+}
+
 void DragFromTo(HWND window, POINT from, POINT to) {
     SetCursorPos(from.x, from.y);
     MouseAt(from, MOUSEEVENTF_MOVE);

@@ -21,6 +21,8 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
 
 // Moves the pointer to the screen point and clicks the left button there.
 void ClickAt(POINT screenPoint);
+// Two clicks at the screen point, quick enough to make a double click.
+void DoubleClickAt(POINT screenPoint);
 // Presses the left button at from, waits until window's thread holds the
 // mouse, moves to to and releases it there.
 void DragFromTo(HWND window, POINT from, POINT to);

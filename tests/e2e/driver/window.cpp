@@ -222,6 +222,19 @@ std::optional<std::string> StatusPanelText(HWND statusBar, int panel) {
     return Narrow(text);
 }
 
+std::optional<POINT> ListBoxItemPoint(HWND listBox, int index) {
+    const auto top = Send(listBox, LB_GETTOPINDEX, 0, 0);
+    const auto height = Send(listBox, LB_GETITEMHEIGHT, 0, 0);
+    RECT client{};
+    if (!top || !height || *height <= 0 || !GetClientRect(listBox, &client))
+        return std::nullopt;
+    POINT p{Width(client) / 2, static_cast<LONG>((index - *top) * *height + *height / 2)};
+    if (index < *top || p.y >= client.bottom)
+        return std::nullopt;
+    ClientToScreen(listBox, &p);
+    return p;
+}
+
 std::optional<RECT> ToolbarButtonScreenRect(HWND toolBar, int command) {
     const auto index = Send(toolBar, TB_COMMANDTOINDEX, command, 0);
     if (!index || *index < 0)

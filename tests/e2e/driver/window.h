@@ -43,6 +43,10 @@ bool SetText(HWND window, const std::string &text);
 std::optional<std::string> StatusPanelText(HWND statusBar, int panel);
 int StatusPanelCount(HWND statusBar);
 
+// The screen point in the middle of a list box item, or nullopt when the
+// item is out of view.
+std::optional<POINT> ListBoxItemPoint(HWND listBox, int index);
+
 // The screen rectangle of the toolbar button with command id command.
 std::optional<RECT> ToolbarButtonScreenRect(HWND toolBar, int command);
 
