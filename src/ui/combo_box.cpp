@@ -83,13 +83,7 @@ int32_t ComboBox::Count() const {
 }
 
 std::string ComboBox::Get(int32_t index) const {
-    LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = SendMessageA(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
-    return text;
+    return ItemText(CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 void ComboBox::Set(int32_t index, std::string_view text) {

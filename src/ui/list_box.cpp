@@ -44,13 +44,7 @@ int32_t ListBox::Count() const {
 }
 
 std::string ListBox::Get(int32_t index) const {
-    LRESULT length = SendMessageA(Handle(), LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = SendMessageA(Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got == LB_ERR ? 0 : static_cast<size_t>(got));
-    return text;
+    return ItemText(LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 void ListBox::Set(int32_t index, std::string_view text) {

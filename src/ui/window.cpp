@@ -380,6 +380,17 @@ LRESULT Window::Perform(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(hwnd_, message, wParam, lParam);
 }
 
+std::string Window::ItemText(UINT lengthMessage, UINT textMessage, int32_t index) const {
+    // LB_ERR and CB_ERR are both -1.
+    const LRESULT length = SendMessageA(hwnd_, lengthMessage, index, 0);
+    if (length < 0)
+        return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT got = SendMessageA(hwnd_, textMessage, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got < 0 ? 0 : static_cast<size_t>(got));
+    return text;
+}
+
 Form *Window::OwningForm() {
     for (Window *w = this; w; w = w->parent_)
         if (auto *form = dynamic_cast<Form *>(w))

@@ -63,6 +63,9 @@ public:
     void Update();
     // Delivers a message straight to the window procedure.
     LRESULT Perform(UINT message, WPARAM wParam, LPARAM lParam);
+    // The text of a list or combo box item, asked with the control's own
+    // length and text messages; empty for no such item.
+    std::string ItemText(UINT lengthMessage, UINT textMessage, int32_t index) const;
 
     Align GetAlign() const { return align_; }
     // Children of one alignment are placed in ascending order, the first

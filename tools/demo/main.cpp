@@ -28,20 +28,6 @@ int Fail(const char *what) {
     return 1;
 }
 
-// Painting follows every change: wait until two captures a moment apart
-// agree.
-Image SettledCapture(HWND window) {
-    Image last = CaptureWindow(window);
-    WaitUntil([&] {
-        Sleep(150);
-        Image now = CaptureWindow(window);
-        const bool same = now.width == last.width && now.height == last.height && now.rgb == last.rgb;
-        last = std::move(now);
-        return same;
-    });
-    return last;
-}
-
 std::string LineOfFile(const std::string &path, int number) {
     std::ifstream in(path);
     std::string line;

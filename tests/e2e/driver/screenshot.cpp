@@ -1,5 +1,7 @@
 #include "driver/screenshot.h"
 
+#include "driver/wait.h"
+
 #include <algorithm>
 
 namespace veldo::e2e {
@@ -53,6 +55,18 @@ Image CaptureWindow(HWND window) {
     if (!GetWindowRect(window, &r))
         return {};
     return CaptureScreen(r);
+}
+
+Image SettledCapture(HWND window) {
+    Image last = CaptureWindow(window);
+    WaitUntil([&] {
+        Sleep(150);
+        Image now = CaptureWindow(window);
+        const bool same = now.width == last.width && now.height == last.height && now.rgb == last.rgb;
+        last = std::move(now);
+        return same;
+    });
+    return last;
 }
 
 bool SavePng(const std::string &path, const Image &image) {

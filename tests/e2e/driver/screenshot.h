@@ -15,6 +15,8 @@ namespace veldo::e2e {
 Image CaptureScreen(const RECT &rect);
 // The window's outer rectangle as it shows on the screen.
 Image CaptureWindow(HWND window);
+// The window once painting has settled: two captures a moment apart agree.
+Image SettledCapture(HWND window);
 bool SavePng(const std::string &path, const Image &image);
 
 } // namespace veldo::e2e
