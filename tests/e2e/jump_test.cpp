@@ -146,6 +146,19 @@ TEST_F(JumpTest, DoubleClickOnAnItemJumpsToIt) {
     Close(veldo);
 }
 
+TEST_F(JumpTest, TheOkButtonJumpsToTheSelectedFunction) {
+    ASSERT_NO_FATAL_FAILURE(StartIde(SamplePath(), kSampleLine));
+    Veldo veldo;
+    ASSERT_NO_FATAL_FAILURE(RunFromIde(SamplePath(), &veldo));
+    const auto ok = ToolbarButtonScreenRect(veldo.main.Control(kIdToolBar), kCmdOk);
+    ASSERT_TRUE(ok);
+    ASSERT_TRUE(Focus(veldo.main.Handle()));
+    ClickAt(POINT{(ok->left + ok->right) / 2, (ok->top + ok->bottom) / 2});
+    // The function that holds the cursor line begins a few lines above it.
+    ExpectLandedAsleep(veldo, 57);
+    Close(veldo);
+}
+
 TEST_F(JumpTest, WithoutAnEditorWindowNoKeysGoOutAndVeldoStaysAwake) {
     Veldo veldo;
     ASSERT_NO_FATAL_FAILURE(StartLoaded(SamplePath(), kSampleLine, &veldo));
