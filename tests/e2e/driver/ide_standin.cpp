@@ -138,11 +138,4 @@ bool IdeStandin::RunTool() const {
     });
 }
 
-bool IdeStandin::PromptOpen() const {
-    for (HWND w : TopWindows())
-        if (WindowPid(w) == process_.Pid() && Visible(w) && TextOf(w) == kGotoPromptCaption)
-            return true;
-    return false;
-}
-
 } // namespace veldo::e2e

@@ -18,7 +18,6 @@ namespace veldo::e2e {
 inline constexpr char kStandinExeName[] = "ide-standin.exe";
 inline constexpr char kIdeMainClass[] = "TAppBuilder";
 inline constexpr char kEditorClass[] = "TEditWindow";
-inline constexpr char kGotoPromptCaption[] = "Go to Line Number";
 // The editor's two texts: the file's full path and the counters.
 inline constexpr int kEditorPathId = 1;
 inline constexpr int kEditorCountersId = 2;
@@ -65,8 +64,6 @@ public:
     // Presses F12 in the editor, as the user runs the tool; true when the
     // runs counter went up.
     bool RunTool() const;
-    // Whether a go-to prompt of this process is showing.
-    bool PromptOpen() const;
 
 private:
     IdeStandin(Process process, HWND main, HWND editor)
