@@ -74,8 +74,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             mainWindow = FindTop(app, windowCaption, kMainWindowClass);
         if (mainWindow) {
             DesktopHandOff port;
-            HandOff(port, reinterpret_cast<WindowHandle>(mainWindow),
-                    reinterpret_cast<WindowHandle>(applicationWindow));
+            HandOff(port, AsHandle(mainWindow), AsHandle(applicationWindow));
             return 0;
         }
 
