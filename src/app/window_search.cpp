@@ -1,25 +1,17 @@
 #include "app/window_search.h"
 
+#include "search/case_fold.h"
 #include "search/key_commands.h"
 
 namespace veldo {
 
 WindowHandle FindTopWindow(TopWindows &windows, std::string_view captionFragment,
                            std::string_view classFragment) {
-    // Pending messages run first, so that this process's own windows are
-    // seen as they now are.
-    windows.ProcessMessages();
     const std::string caption = AsciiUpper(captionFragment);
-    WindowHandle w = windows.First();
-    for (int steps = 0; w != 0; ++steps) {
-        if (AsciiUpper(windows.ClassName(w)).find(classFragment) != std::string::npos &&
-            AsciiUpper(windows.Caption(w)).find(caption) != std::string::npos)
-            return w;
-        if (steps == kMaxWindowSteps)
-            break;
-        w = windows.Next(w);
-    }
-    return 0;
+    return FindFromTop(windows, [&](WindowHandle w) {
+        return AsciiUpper(windows.ClassName(w)).find(classFragment) != std::string::npos &&
+               AsciiUpper(windows.Caption(w)).find(caption) != std::string::npos;
+    });
 }
 
 void HandOff(HandOffPort &port, WindowHandle mainWindow, WindowHandle applicationWindow) {

@@ -1,26 +1,14 @@
 #include "ide/ide_locator.h"
 
+#include "search/case_fold.h"
+
 namespace veldo {
 namespace {
 
-struct Found {
-    WindowHandle window = 0;
-    std::string caption;
-};
-
-// Pending messages run first, so that this process's own windows are seen
-// as they now are.
-Found Walk(TopWindows &windows, std::string_view classFragment, bool readCaptions) {
-    windows.ProcessMessages();
-    WindowHandle w = windows.First();
-    for (int steps = 0; w != 0; ++steps) {
-        if (AsciiUpper(windows.ClassName(w)).find(classFragment) != std::string::npos)
-            return {w, readCaptions ? windows.Caption(w) : std::string()};
-        if (steps == kMaxWindowSteps)
-            break;
-        w = windows.Next(w);
-    }
-    return {};
+WindowHandle FindClass(TopWindows &windows, std::string_view classFragment) {
+    return FindFromTop(windows, [&](WindowHandle w) {
+        return AsciiUpper(windows.ClassName(w)).find(classFragment) != std::string::npos;
+    });
 }
 
 bool ShowsState(std::string_view caption) {
@@ -31,12 +19,12 @@ bool ShowsState(std::string_view caption) {
 } // namespace
 
 IdeLocation LocateIde(TopWindows &windows, WindowHandle &targetEditorWindow) {
-    const Found editor = Walk(windows, kEditorWindowClass, false);
-    if (!editor.window)
+    const WindowHandle editor = FindClass(windows, kEditorWindowClass);
+    if (!editor)
         return kNoEditorWindow;
-    targetEditorWindow = editor.window;
-    const Found main = Walk(windows, kIdeMainWindowClass, true);
-    return main.window && ShowsState(main.caption) ? kEditorFoundWithState : kEditorFound;
+    targetEditorWindow = editor;
+    const WindowHandle main = FindClass(windows, kIdeMainWindowClass);
+    return main && ShowsState(windows.Caption(main)) ? kEditorFoundWithState : kEditorFound;
 }
 
 } // namespace veldo

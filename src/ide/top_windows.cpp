@@ -2,12 +2,17 @@
 
 namespace veldo {
 
-std::string AsciiUpper(std::string_view text) {
-    std::string out(text);
-    for (char &c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return out;
+WindowHandle FindFromTop(TopWindows &windows, const std::function<bool(WindowHandle)> &matches) {
+    windows.ProcessMessages();
+    WindowHandle w = windows.First();
+    for (int steps = 0; w != 0; ++steps) {
+        if (matches(w))
+            return w;
+        if (steps == kMaxWindowSteps)
+            break;
+        w = windows.Next(w);
+    }
+    return 0;
 }
 
 } // namespace veldo

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,9 @@ public:
 // order may change under the walk and never reach its end.
 inline constexpr int kMaxWindowSteps = 1000;
 
-// Upper case of a to z only. Window texts are in the ANSI code page;
-// folding anything beyond ASCII would make a match depend on the locale.
-std::string AsciiUpper(std::string_view text);
+// Runs the pending messages, so that this process's own windows are seen
+// as they now are, then looks at the highest window and at most
+// kMaxWindowSteps below it: the first one that matches, or 0.
+WindowHandle FindFromTop(TopWindows &windows, const std::function<bool(WindowHandle)> &matches);
 
 } // namespace veldo

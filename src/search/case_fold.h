@@ -7,6 +7,10 @@
 
 namespace veldo {
 
+// Upper case of a to z only: window class names and captions are matched
+// so, since folding beyond ASCII would make a match depend on the locale.
+std::string AsciiUpper(std::string_view text);
+
 class CaseFolder {
 public:
     virtual ~CaseFolder() = default;

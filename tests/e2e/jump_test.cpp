@@ -11,8 +11,8 @@ namespace {
 std::string ReportPath() {
     return SourceTreePath("tests/e2e/fixtures/report.cpp");
 }
-// Line 20 lies in the first function; the other two start at these lines.
-constexpr int kWriteSectionLine = 47, kWriteSummaryLine = 174;
+// A line inside the first function; the other two start at these lines.
+constexpr int kReportStartLine = 20, kWriteSectionLine = 47, kWriteSummaryLine = 174;
 
 constexpr char kEditorNotFound[] = "Error : IDE editor window not found";
 
@@ -110,7 +110,7 @@ TEST_F(JumpTest, ADebuggingIdeGetsCtrlL) {
 
 TEST_F(JumpTest, ScrollEditorUsesArrowsUnderAHundredLines) {
     ASSERT_TRUE(WriteUserString(kOptionsKey, "Scroll Editor", "1"));
-    ASSERT_NO_FATAL_FAILURE(StartIde(ReportPath(), 20));
+    ASSERT_NO_FATAL_FAILURE(StartIde(ReportPath(), kReportStartLine));
     Veldo veldo;
     ASSERT_NO_FATAL_FAILURE(RunFromIde(ReportPath(), &veldo));
     EXPECT_EQ(veldo.main.SelectedFunction(), 0);
@@ -119,7 +119,7 @@ TEST_F(JumpTest, ScrollEditorUsesArrowsUnderAHundredLines) {
     ExpectLandedAsleep(veldo, kWriteSectionLine);
     auto counters = ide_.Counters();
     ASSERT_TRUE(counters);
-    EXPECT_EQ(counters->down, kWriteSectionLine - 20);
+    EXPECT_EQ(counters->down, kWriteSectionLine - kReportStartLine);
     EXPECT_EQ(counters->prompts, 0);
 
     // 127 lines further down: the prompt.
@@ -128,7 +128,7 @@ TEST_F(JumpTest, ScrollEditorUsesArrowsUnderAHundredLines) {
     ExpectLandedAsleep(veldo, kWriteSummaryLine);
     counters = ide_.Counters();
     ASSERT_TRUE(counters);
-    EXPECT_EQ(counters->down, kWriteSectionLine - 20);
+    EXPECT_EQ(counters->down, kWriteSectionLine - kReportStartLine);
     EXPECT_EQ(counters->prompts, 1);
     Close(veldo);
 }
